@@ -407,10 +407,10 @@ QImage woodField(int w, int h, std::uint32_t seed, const WoodStyle& s, QPointF o
 }
 
 QImage woodBowlField(int w, int h, std::uint32_t seed, const WoodStyle& s, QPointF c,
-                     double aspect) {
+                     double squeeze) {
   return renderField(w, h, [&](int px, int py) {
     const double dx = px + 0.5 - c.x();
-    const double dy = (py + 0.5 - c.y()) * aspect;
+    const double dy = (py + 0.5 - c.y()) * squeeze;
     const double warp = fractalNoise(px * 0.05, py * 0.05, seed, 3);
     const double t = std::hypot(dx, dy) * s.ringsPerPixel * 1.3 + warp * 1.2;
     const double ring = 0.5 + 0.5 * std::sin(2.0 * kPi * t);

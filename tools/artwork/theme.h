@@ -181,8 +181,8 @@ struct WoodStyle {
   double rays = 0.0;  // quarter-sawn ray flecks (oak)
 };
 QImage woodField(int w, int h, std::uint32_t seed, const WoodStyle& style, QPointF origin = {});
-// End grain of a carved hollow: rings round centre, squeezed by aspect.
+// End grain of a carved hollow: rings round centre, squeezed across it by squeeze.
 QImage woodBowlField(int w, int h, std::uint32_t seed, const WoodStyle& style, QPointF centre,
-                     double aspect);
+                     double squeeze);
 
 }  // namespace artwork
