@@ -40,6 +40,9 @@ class SocketCore : public Control {
   // This machine's address as others reach it: its first IPv4 address that
   // is not the loopback one, or "127.0.0.1" when it has none.
   std::string LocalAddress() const;
+  // For tests: the code an Error handler will read, as if the socket had
+  // raised it.
+  void SetLastErrorCodeForTesting(int code) { lastErrorCode_ = code; }
 
   std::function<void()> Connected;
   std::function<void()> DataAvailable;

@@ -1,4 +1,5 @@
 // Putting the current picture set to work in the game window.
+#include "about/frmAboutBox.h"
 #include "framework/Graphics.h"
 #include "game/Module1.h"
 #include "game/Window1.h"
@@ -41,6 +42,9 @@ void Window1::ResetGraphics() {
 
   window->Refresh(true);
 
-  // The about window takes the new theme's strip while it is open; it is not
-  // part of this build yet, so Module1::AboutIsUp stays false.
+  if (Module1::AboutIsUp) {
+    frmAboutBox* about = frmAboutBox::Instance();
+    about->SetBackdrop(Module1::AboutBox);
+    about->Refresh(true);
+  }
 }

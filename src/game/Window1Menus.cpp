@@ -1,10 +1,12 @@
 // The game window's side of the menu bar: item accessors, handler bindings,
 // the menu update and the commands.
+#include "about/frmAboutBox.h"
 #include "framework/MessageDialog.h"
 #include "framework/Text.h"
 #include "game/Module1.h"
 #include "game/Window1.h"
 #include "net/SocketMod.h"
+#include "net/pcSocketWindow.h"
 
 fw::MenuItemPtr Window1::Item(const char* name) const { return fw::NotNil(MenuBar())->Lookup(name); }
 
@@ -206,7 +208,7 @@ bool Window1::_mnuReset_Action() {
 }
 
 bool Window1::_mnuAbout_Action() {
-  // The about window is not part of this build yet.
+  frmAboutBox::Instance()->Show();
   return false;
 }
 
@@ -219,11 +221,12 @@ bool Window1::_mnuThemePicker_Action(int index) {
 }
 
 bool Window1::_mnuNetworkGame_Action() {
-  // Network play is not part of this build yet.
+  pcSocketWindow::Instance()->Show();
   return false;
 }
 
 bool Window1::_mnuStopNetwork_Action() {
+  pcSocketWindow::Instance()->Close();
   isNetworkGame = false;
   SocketMod::SocketIsVisible = false;
   ResetGame();

@@ -1,17 +1,109 @@
 #include "net/SocketMod.h"
 
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "framework/Text.h"
+#include "game/Board.h"
+#include "game/Module1.h"
+#include "game/Window1.h"
+#include "net/pcSocketWindow.h"
+
 namespace SocketMod {
 
 std::string inBuffer;
 bool isHost = false;
 bool SocketIsVisible = false;
 
-void SendData(const std::string& /*text*/) {
-  // No connection can be made in this build: nothing to write to.
+namespace {
+
+// The number at the start of an argument, as an Int32, when it lies within
+// lo..hi; nothing for any other text (a huge digit string included, which
+// could not be converted).
+std::optional<std::int32_t> NumberIn(const std::string& argument, int lo, int hi) {
+  const double value = fw::Val(argument);
+  if (!(value >= lo && value < hi + 1.0)) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+// A hole the peer may have picked: one of the sender's own pits with gems in
+// it. The host plays pits 1..6, the joiner pits 8..13; anything else would
+// make the two boards differ. Whose turn it is is not checked.
+bool PeerMayPlay(const Window1& game, std::int32_t hole) {
+  const bool senderHosts = !isHost;
+  const bool ownPit = senderHosts ? (hole >= 1 && hole <= 6) : (hole >= 8 && hole <= 13);
+  return ownPit && game.PitsCount[static_cast<std::size_t>(hole)] > 0;
+}
+
+void StartGame(const std::string& argument) {
+  const std::optional<std::int32_t> gems = NumberIn(argument, 3, 6);
+  if (!gems) return;
+  Window1* game = Window1::Instance();
+  game->GemCount = *gems;
+  game->Initialize();
+  game->GameStarted = false;
+  game->GameOver = false;
+}
+
+void PickHole(const std::string& argument) {
+  const std::optional<std::int32_t> hole = NumberIn(argument, 1, Board::kHoles);
+  if (!hole) return;
+  Window1* game = Window1::Instance();
+  if (!PeerMayPlay(*game, *hole)) return;
+  game->DoPlay(*hole, true);
+}
+
+void SwitchTurn() {
+  Window1* game = Window1::Instance();
+  game->PlayersTurn += 1;
+  if (game->PlayersTurn == 3) game->PlayersTurn = 1;
+  if (game->PlayersTurn == 1) {
+    game->LeftTurn()->SetVisible(true);
+    game->RightTurn()->SetVisible(false);
+  } else {
+    game->LeftTurn()->SetVisible(false);
+    game->RightTurn()->SetVisible(true);
+  }
+}
+
+}  // namespace
+
+void SendData(const std::string& text) { pcSocketWindow::Instance()->TCPSocket1()->Write(text); }
+
+void Receive(const std::string& text) {
+  inBuffer += text;
+  // Another copy of the game sends a few short lines a second, which are
+  // parsed at four a second: a buffer this full only comes from a peer that
+  // sends junk, without line ends or faster than it can be parsed.
+  if (inBuffer.size() > kMaxPendingLine) inBuffer.clear();
+}
+
+void ParseIt() {
+  const int p = fw::InStr(inBuffer, fw::Chr(13));
+  if (p == 0) return;
+  const std::string line = fw::Left(inBuffer, p - 1);
+  inBuffer = fw::Right(inBuffer, fw::Len(inBuffer) - p);
+
+  // The line is out of the buffer before it is applied: a move plays to its
+  // end inside this call.
+  const int q = fw::InStr(line, Module1::sep);
+  if (q == 0) return;  // not a message of ours
+  const std::string command = fw::Left(line, q - 1);
+  const std::string argument = fw::Right(line, fw::Len(line) - q);
+
+  if (command == "StartGame") {
+    StartGame(argument);
+  } else if (command == "PickHole") {
+    PickHole(argument);
+  } else if (command == "SwitchTurn") {
+    SwitchTurn();
+  }
 }
 
 void Release() {
   inBuffer.clear();
+  inBuffer.shrink_to_fit();
   isHost = false;
   SocketIsVisible = false;
 }

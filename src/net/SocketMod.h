@@ -1,9 +1,17 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // Network play's shared state: the text received from the peer and not yet
-// parsed, this side's role, and whether the network window is up.
+// parsed, this side's role, and whether the network window is up; and the
+// line protocol by which the two sides start games, exchange moves and pass
+// the turn.
+//
+// A message is one line: the command word, the separator Module1::sep (the
+// single byte 187), for StartGame and PickHole the decimal argument followed
+// by the separator again, then a carriage return. Hole numbers are the
+// board's own 1..14 on both sides.
 namespace SocketMod {
 
 extern std::string inBuffer;
@@ -12,8 +20,20 @@ extern bool isHost;
 // The network window is up and not connected.
 extern bool SocketIsVisible;
 
-// Writes one complete message line to the connection.
+// The most text the receive buffer holds: a peer that sends more than this
+// without ending a line, or more lines than can be parsed, loses what waits.
+inline constexpr std::size_t kMaxPendingLine = 64 * 1024;
+
+// Writes one complete message line to the network window's socket.
 void SendData(const std::string& text);
+
+// Appends text received from the peer to the buffer, dropping the buffer if
+// it would then hold more than kMaxPendingLine bytes.
+void Receive(const std::string& text);
+
+// Takes the first complete line out of the buffer and applies it to the game
+// window; a partial line waits for the rest of its text. One line per call.
+void ParseIt();
 
 void Release();
 
