@@ -1,25 +1,40 @@
 #include "framework/PushButton.h"
 
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QShortcut>
 
 #include "framework/ControlText.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
 
 namespace fw {
-namespace {
 
-QShortcut* MakeKey(fw::Window* window, Qt::Key key) {
-  if (window == nullptr) return nullptr;
-  auto* shortcut = new QShortcut(QKeySequence(key), window->TopLevelWidget());
-  shortcut->setContext(Qt::WindowShortcut);
-  shortcut->setAutoRepeat(false);
-  return shortcut;
-}
+// Watches the keys that reach the button's window unused: Return and Enter
+// press the default button, Escape the cancel button. A control that uses
+// such a key itself keeps it: an open pop-up list picks its row with Return
+// and closes with Escape, since it is a window of its own; a text field, a
+// closed pop-up menu or another button leave these keys to the window.
+class PushButton::KeyWatcher : public QObject {
+ public:
+  explicit KeyWatcher(PushButton* button) : button_(button) {}
 
-}  // namespace
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier) return false;
+    const bool confirm = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const bool dismiss = key->key() == Qt::Key_Escape;
+    if (!(confirm && button_->Default()) && !(dismiss && button_->Cancel())) return false;
+    if (!button_->Pressable()) return false;
+    button_->PressedByUser();
+    return true;
+  }
+
+ private:
+  PushButton* button_;
+};
 
 PushButton::PushButton(fw::Window* window)
     : RectControl(window, new QPushButton), button_(static_cast<QPushButton*>(Widget())) {
@@ -28,11 +43,7 @@ PushButton::PushButton(fw::Window* window)
   QObject::connect(button_, &QPushButton::clicked, button_, [this] { PressedByUser(); });
 }
 
-PushButton::~PushButton() {
-  delete returnKey_.data();
-  delete enterKey_.data();
-  delete escapeKey_.data();
-}
+PushButton::~PushButton() { delete keys_.data(); }
 
 void PushButton::SetCaption(const std::string& caption) {
   caption_ = caption;
@@ -49,26 +60,18 @@ void PushButton::SetTextSize(int size) {
 void PushButton::SetDefault(bool on) {
   default_ = on;
   button_->setDefault(on);
-  if (on && !returnKey_) {
-    returnKey_ = MakeKey(Window(), Qt::Key_Return);
-    enterKey_ = MakeKey(Window(), Qt::Key_Enter);
-    for (QShortcut* key : {returnKey_.data(), enterKey_.data()}) {
-      if (key != nullptr) QObject::connect(key, &QShortcut::activated, key, [this] { PressedByUser(); });
-    }
-  } else if (!on) {
-    delete returnKey_.data();
-    delete enterKey_.data();
-  }
+  WatchKeys();
 }
 
 void PushButton::SetCancel(bool on) {
   cancel_ = on;
-  if (on && !escapeKey_) {
-    escapeKey_ = MakeKey(Window(), Qt::Key_Escape);
-    if (escapeKey_) QObject::connect(escapeKey_, &QShortcut::activated, escapeKey_, [this] { PressedByUser(); });
-  } else if (!on) {
-    delete escapeKey_.data();
-  }
+  WatchKeys();
+}
+
+void PushButton::WatchKeys() {
+  if (keys_ || !(default_ || cancel_) || Window() == nullptr) return;
+  keys_ = new KeyWatcher(this);
+  Window()->TopLevelWidget()->installEventFilter(keys_);
 }
 
 void PushButton::SetProperties(const PushButtonDesign& design) {

@@ -8,7 +8,6 @@
 #include "framework/Control.h"
 
 class QPushButton;
-class QShortcut;
 
 namespace fw {
 
@@ -23,8 +22,9 @@ struct PushButtonDesign : ControlDesign {
 };
 
 // A button that runs its Action when pressed: by a click, or by Return
-// (the default button) or Escape (the cancel button) anywhere in its window.
-// A disabled or hidden button does nothing.
+// (the default button) or Escape (the cancel button) anywhere in its window
+// where the control that has the key leaves it unused. A disabled or hidden
+// button does nothing.
 class PushButton : public RectControl {
  public:
   explicit PushButton(fw::Window* window);
@@ -51,7 +51,12 @@ class PushButton : public RectControl {
   QPushButton* Button() const { return button_; }
 
  private:
+  class KeyWatcher;
+
   bool Pressable() const;
+  // Starts watching the window's keys once the button is its default or
+  // cancel button; the watcher stays while the button lives.
+  void WatchKeys();
   // A press by the user: the Action runs once Qt has finished with the
   // click, so that it may close the button's own window.
   void PressedByUser();
@@ -61,9 +66,7 @@ class PushButton : public RectControl {
   int textSize_ = 0;
   bool default_ = false;
   bool cancel_ = false;
-  QPointer<QShortcut> returnKey_;
-  QPointer<QShortcut> enterKey_;
-  QPointer<QShortcut> escapeKey_;
+  QPointer<QObject> keys_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
