@@ -3,11 +3,13 @@
 // the exact bytes of every message this side sends, seen by a raw TCP peer
 // on the loopback address.
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <random>
 
 #include "GameTestSupport.h"
+#include "framework/BackgroundTask.h"
 #include "framework/Text.h"
 #include "framework_support.h"
 #include "game/Module1.h"
@@ -229,23 +231,42 @@ TEST_F(NetworkParse, StartGameWithAGemCountOutsideThreeToSixIsDropped) {
 
 TEST_F(NetworkParse, HugeTextIsDroppedAndTheBufferStaysBounded) {
   Feed(std::string(100 * 1024, 'A'));
-  EXPECT_LE(SocketMod::inBuffer.size(), SocketMod::kMaxPendingLine);
+  EXPECT_LE(SocketMod::inBuffer.size(), SocketMod::kMaxBuffered);
   // Trickled in small reads, with or without line ends, it never grows past
   // the bound either.
   for (int i = 0; i < 200; ++i) {
     Feed(std::string(1024, static_cast<char>(i)) + kSep);
-    ASSERT_LE(SocketMod::inBuffer.size(), SocketMod::kMaxPendingLine);
+    ASSERT_LE(SocketMod::inBuffer.size(), SocketMod::kMaxBuffered);
   }
   Tick();
-  ASSERT_LE(SocketMod::inBuffer.size(), SocketMod::kMaxPendingLine);
-  // The junk goes on; what was dropped was junk, and a line sent afterwards
-  // works.
-  Feed(std::string(SocketMod::kMaxPendingLine + 1, 'B'));
-  EXPECT_TRUE(SocketMod::inBuffer.empty());
+  ASSERT_LE(SocketMod::inBuffer.size(), SocketMod::kMaxBuffered);
+  // The junk goes on; what was dropped was junk, what is left are the
+  // complete (empty) lines among it, and a line sent afterwards works.
+  Feed(std::string(SocketMod::kMaxBuffered + 1, 'B'));
+  EXPECT_EQ(SocketMod::inBuffer.find_first_not_of('\r'), std::string::npos);
   Feed("\rSwitchTurn\xBB\r");
-  for (int i = 0; i < 3; ++i) Tick();
+  while (!SocketMod::inBuffer.empty()) Tick();
   EXPECT_EQ(W().PlayersTurn, 2);
   EXPECT_EQ(Board(), kOpening4);
+}
+
+TEST_F(NetworkParse, AnOverflowDropsOnlyTheOpenLineAndFullLinesHoldTheRest) {
+  // The complete lines ahead of a line that overflows the buffer stay.
+  const std::string lines = "SwitchTurn\xBB\r" + Line("StartGame", "5");
+  Feed(lines + std::string(SocketMod::kMaxBuffered, 'C'));
+  EXPECT_EQ(SocketMod::inBuffer, lines);
+  EXPECT_TRUE(SocketMod::HasRoom());
+  Tick();
+  Tick();
+  EXPECT_EQ(W().PlayersTurn, 2);
+  EXPECT_EQ(W().GemCount, 5);
+  // A buffer full of complete lines takes nothing more until they are
+  // parsed; one full of a single open line takes more, to end or drop it.
+  Feed(std::string(SocketMod::kMaxBuffered / 2, '\r'));
+  Feed(std::string(SocketMod::kMaxBuffered / 2, '\r'));
+  EXPECT_FALSE(SocketMod::HasRoom());
+  SocketMod::inBuffer = std::string(SocketMod::kMaxBuffered, 'D');
+  EXPECT_TRUE(SocketMod::HasRoom());
 }
 
 TEST_F(NetworkParse, ZeroAndFFBytesAnywhereChangeNothing) {
@@ -375,6 +396,37 @@ TEST_F(NetworkWire, ReceivedMovesAreNotSentBack) {
   ASSERT_TRUE(WaitUntil([&] { return W().PlayersTurn == 1; }));
   SpinFor(300);
   EXPECT_EQ(Received(0), "");
+}
+
+// A peer that floods while a move or a dialog holds the event loop: the
+// socket stops reading at its bound and the peer's sends stall; once the
+// handler returns the junk is read and dropped, and the line after it is
+// played.
+TEST_F(NetworkWire, AFloodDuringAHandlerStaysBoundedAndTheNextLineIsPlayed) {
+  Join();
+  const std::size_t bound = SocketMod::kMaxBuffered + 2 * fw::TCPSocket::kReadBufferSize;
+  auto held = [&] { return SocketMod::inBuffer.size() + static_cast<std::size_t>(net->TCPSocket1()->BytesAvailable()); };
+  std::size_t most = 0;
+  fw::Dispatch([&] {
+    Send(std::string(32 * 1024 * 1024, 'x') + "\r" + Line("PickHole", "1"));
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (elapsed.elapsed() < 300) {
+      fw::RuntimeBackgroundTask();
+      most = std::max(most, held());
+    }
+    EXPECT_LE(net->TCPSocket1()->BytesAvailable(), fw::TCPSocket::kReadBufferSize);
+    EXPECT_GT(peer->bytesToWrite(), 0) << "the peer's sends stall";
+  });
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        most = std::max(most, held());
+        return W().PitsCount[1] == 0;
+      },
+      20000));
+  EXPECT_LE(most, bound);
+  EXPECT_EQ(Board(), (Holes{0, 5, 5, 5, 5, 4, 0, 4, 4, 4, 4, 4, 4, 0}));
+  EXPECT_TRUE(dialogs.empty());
 }
 
 TEST_F(NetworkWire, NothingIsSentOutsideANetworkGame) {

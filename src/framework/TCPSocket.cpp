@@ -123,6 +123,7 @@ void TCPSocket::Accept() {
 
 void TCPSocket::Attach(QTcpSocket* connection, bool connected) {
   connection_.reset(connection);
+  connection->setReadBufferSize(kReadBufferSize);
   hadConnection_ = connected;
   lossReported_ = false;
   QObject* context = context_.get();

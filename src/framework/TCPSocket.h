@@ -23,6 +23,12 @@ namespace fw {
 // before the program reads make one DataAvailable. Close, Connect and Listen
 // drop the events still waiting from before.
 //
+// The socket holds at most kReadBufferSize received bytes that the program
+// has not read. Beyond that it stops reading: further bytes wait in the
+// system, and TCP's flow control stalls the peer's sends until the program
+// reads again. Nothing is lost, and a peer that sends without end cannot
+// make the program's memory grow.
+//
 // Error codes:
 //
 //   100  the network cannot be used: the system has no TCP/IP for the
@@ -57,6 +63,8 @@ class TCPSocket : public SocketCore {
   static constexpr int kErrorInvalidUse = 106;
   static constexpr int kErrorOtherBase = 200;
 
+  static constexpr int kReadBufferSize = 64 * 1024;
+
   // The code that a Qt socket error is reported with; connected tells
   // whether the connection had stood when it happened.
   static int ErrorCodeFor(QAbstractSocket::SocketError error, bool connected);
@@ -78,7 +86,8 @@ class TCPSocket : public SocketCore {
 
   // Sends the bytes as they are. Without a connection it raises Error 106.
   void Write(const std::string& data);
-  // All bytes received and not yet read; the socket's buffer is then empty.
+  // All bytes received and not yet read, at most kReadBufferSize; the
+  // socket's buffer is then empty and it reads on.
   std::string ReadAll();
   int BytesAvailable() const;
 

@@ -71,12 +71,17 @@ void SwitchTurn() {
 
 void SendData(const std::string& text) { pcSocketWindow::Instance()->TCPSocket1()->Write(text); }
 
+bool HasRoom() {
+  // A full buffer without a complete line would never make room by being
+  // parsed: it takes more, to complete its line or to drop it.
+  return inBuffer.size() < kMaxBuffered || inBuffer.find('\r') == std::string::npos;
+}
+
 void Receive(const std::string& text) {
   inBuffer += text;
-  // Another copy of the game sends a few short lines a second, which are
-  // parsed at four a second: a buffer this full only comes from a peer that
-  // sends junk, without line ends or faster than it can be parsed.
-  if (inBuffer.size() > kMaxPendingLine) inBuffer.clear();
+  if (inBuffer.size() <= kMaxBuffered) return;
+  const std::string::size_type lastEnd = inBuffer.rfind('\r');
+  inBuffer.erase(lastEnd == std::string::npos ? 0 : lastEnd + 1);
 }
 
 void ParseIt() {

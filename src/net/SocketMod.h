@@ -20,15 +20,24 @@ extern bool isHost;
 // The network window is up and not connected.
 extern bool SocketIsVisible;
 
-// The most text the receive buffer holds: a peer that sends more than this
-// without ending a line, or more lines than can be parsed, loses what waits.
-inline constexpr std::size_t kMaxPendingLine = 64 * 1024;
+// The most text the receive buffer is meant to hold. Another copy of the
+// game sends a few short lines per move; only a peer that sends junk, or
+// lines faster than they are parsed, fills it.
+inline constexpr std::size_t kMaxBuffered = 64 * 1024;
 
 // Writes one complete message line to the network window's socket.
 void SendData(const std::string& text);
 
-// Appends text received from the peer to the buffer, dropping the buffer if
-// it would then hold more than kMaxPendingLine bytes.
+// Whether the buffer has room for more received text: it has none while it
+// is full and holds complete lines that wait to be parsed. Until then the
+// network window leaves received bytes in the socket, which stops reading
+// and stalls the peer: complete lines are never thrown away.
+bool HasRoom();
+
+// Appends text received from the peer to the buffer. When the buffer then
+// holds more than kMaxBuffered bytes, the line still open at its end,
+// which no copy of the game would send, is dropped; the complete lines
+// before it are kept.
 void Receive(const std::string& text);
 
 // Takes the first complete line out of the buffer and applies it to the game
