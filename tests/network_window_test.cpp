@@ -2,6 +2,9 @@
 // joining, Connect and Cancel, the socket's error messages, the port note,
 // the menu states it drives, and whole connections with a raw TCP peer on
 // the loopback address.
+#include <QApplication>
+#include <QComboBox>
+#include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -176,6 +179,30 @@ TEST_F(NetworkWindow, CancelClosesTheWindowAndRestoresTheGameWindow) {
 TEST_F(NetworkWindow, ReturnConnectsAndEscapeCancels) {
   pcSocketWindow::SetPortForTesting(0);
   ASSERT_TRUE(fwtest::ShowActive(&N()));
+  // In the open pop-up list Return picks the row and Escape closes the list;
+  // neither reaches the window's buttons.
+  QComboBox* combo = N().PopupMenu1()->ComboBox();
+  for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+    combo->showPopup();
+    ASSERT_TRUE(WaitUntil([] { return QApplication::activePopupWidget() != nullptr; }));
+    QTest::keyClick(QApplication::activePopupWidget()->focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::activePopupWidget()->focusWidget(), key);
+    ASSERT_TRUE(WaitUntil([] { return QApplication::activePopupWidget() == nullptr; }));
+    SpinFor(50);
+    ASSERT_TRUE(IsOpen());
+    EXPECT_TRUE(N().PushButton1()->Enabled());
+    EXPECT_EQ(N().Timer3()->Mode(), fw::Timer::kModeOff);
+  }
+  EXPECT_EQ(N().PopupMenu1()->ListIndex(), 1);
+  EXPECT_EQ(N().EditField1()->Text(), "127.0.0.1");
+  N().PopupMenu1()->SetListIndex(0);
+  // With the list closed, Return presses Connect.
+  combo->setFocus();
+  QTest::keyClick(combo, Qt::Key_Return);
+  ASSERT_TRUE(WaitUntil([&] { return N().TCPSocket1()->IsListening(); }));
+  EXPECT_FALSE(N().PushButton1()->Enabled());
+  N().TCPSocket1()->Close();
+  N().PushButton1()->SetEnabled(true);
   QTest::keyClick(N().TopLevelWidget(), Qt::Key_Return);
   ASSERT_TRUE(WaitUntil([&] { return N().TCPSocket1()->IsListening(); }));
   EXPECT_FALSE(N().PushButton1()->Enabled());
@@ -390,6 +417,137 @@ TEST_F(NetworkWindow, HostingSideConnectsStartsTheGameAndPlaysInLockstep) {
   EXPECT_TRUE(n.PushButton1()->Enabled());
   EXPECT_TRUE(W().isNetworkGame);
   EXPECT_EQ(W().Title(), "Velloru - Network Game");
+}
+
+// --- Two copies of the game ---
+
+// What one copy saw of a game: the board as each move began (its pick-up
+// sound plays before any gem moves) and the board the game ended with.
+class GameRecord {
+ public:
+  explicit GameRecord(std::function<void(const std::string&)> onEntry) : onEntry_(std::move(onEntry)) {
+    fw::SetSoundPlayHookForTesting([this](const std::string& sound) {
+      if (sound == "Pickup.wav") Add("move:");
+    });
+  }
+  // Notes the end of a game once; called between events.
+  void Follow() {
+    if (W().GameOver && !over_) Add("over:");
+    over_ = W().GameOver;
+  }
+
+ private:
+  static Window1& W() { return *Window1::Instance(); }
+  void Add(std::string entry) {
+    for (int h = 1; h <= 14; ++h) entry += " " + std::to_string(W().PitsCount[static_cast<std::size_t>(h)]);
+    onEntry_(entry);
+  }
+
+  std::function<void(const std::string&)> onEntry_;
+  bool over_ = false;
+};
+
+void FastTimers() {
+  pcSocketWindow& n = *pcSocketWindow::Instance();
+  n.Timer1()->SetPeriod(10);
+  n.Timer2()->SetPeriod(10);
+}
+
+// The joining copy of TwoCopiesStayInLockstepWhateverTheModes: this test
+// program run again as a second process, VELLORU_PEER_PORT naming the host's
+// port. It joins with the computer chosen, plays its highest non-empty pit
+// (the computer's choice is most often the lowest) whenever it is its turn,
+// and prints what it saw of the games, until the host closes the connection.
+TEST_F(NetworkWindow, JoiningCopyOfATwoCopyGame) {
+  const QByteArray port = qgetenv("VELLORU_PEER_PORT");
+  if (port.isEmpty()) GTEST_SKIP() << "runs as the second copy of a two-copy game";
+  ASSERT_TRUE(Choose("mnuHvC"));
+  GameRecord record([](const std::string& entry) {
+    std::printf("%s\n", entry.c_str());
+    std::fflush(stdout);
+  });
+  pcSocketWindow::SetPortForTesting(port.toInt());
+  FastTimers();
+  N().PopupMenu1()->SetListIndex(1);
+  N().PushButton1()->Push();
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        record.Follow();
+        for (int h = 13; h >= 8 && W().isNetworkGame && W().PlayersTurn == 2; --h) {
+          if (W().PitsCount[static_cast<std::size_t>(h)] > 0) {
+            Click(h);
+            break;
+          }
+        }
+        return !dialogs.empty();
+      },
+      60000));
+  EXPECT_EQ(Messages(), std::vector<std::string>{"Connection Closed"});
+}
+
+// Two copies of the game, the host with the computer chosen before it
+// connects and again after a game is over: a network game is the two
+// people's, so both copies play the same moves on the same boards.
+TEST_F(NetworkWindow, TwoCopiesStayInLockstepWhateverTheModes) {
+  ASSERT_TRUE(Choose("mnuHvC"));
+  std::vector<std::string> ours;
+  GameRecord record([&](const std::string& entry) { ours.push_back(entry); });
+  pcSocketWindow::SetPortForTesting(0);
+  FastTimers();
+  N().PushButton1()->Push();
+  QProcess joiner;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("VELLORU_PEER_PORT", QString::number(N().TCPSocket1()->Port()));
+  joiner.setProcessEnvironment(env);
+  joiner.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=NetworkWindow.JoiningCopyOfATwoCopyGame"});
+  ASSERT_TRUE(WaitUntil([] { return W().isNetworkGame; }, 20000));
+  EXPECT_FALSE(W().IsComputer);
+
+  std::vector<std::string> theirs;
+  std::string output;
+  auto follow = [&] {
+    record.Follow();
+    output += joiner.readAllStandardOutput().toStdString();
+    for (std::size_t end; (end = output.find('\n')) != std::string::npos; output.erase(0, end + 1)) {
+      const std::string line = output.substr(0, end);
+      if (line.rfind("move:", 0) == 0 || line.rfind("over:", 0) == 0) theirs.push_back(line);
+    }
+  };
+  // The host plays its highest non-empty pit on its turn; on the joiner's
+  // turn the right-hand marker, which makes the computer move, is pressed.
+  auto playOneGame = [&] {
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+          follow();
+          if (W().PlayersTurn == 2) W().RightTurn()->HandleMouseDown(5, 5);
+          for (int h = 6; h >= 1 && W().PlayersTurn == 1; --h) {
+            if (W().PitsCount[static_cast<std::size_t>(h)] > 0) {
+              Click(h);
+              break;
+            }
+          }
+          return W().GameOver;
+        },
+        30000));
+    follow();
+    EXPECT_TRUE(WaitUntil([&] {
+      follow();
+      return theirs.size() >= ours.size();
+    }));
+    EXPECT_EQ(theirs, ours);
+  };
+
+  playOneGame();
+  const std::size_t firstGame = ours.size();
+  EXPECT_GT(firstGame, 10u);
+  ASSERT_TRUE(Choose("mnuHvC"));
+  ASSERT_TRUE(Choose("mnuReset"));
+  playOneGame();
+  EXPECT_GT(ours.size(), firstGame + 10);
+
+  ASSERT_TRUE(Choose("mnuStopNetwork"));
+  ASSERT_TRUE(WaitUntil([&] { return joiner.state() == QProcess::NotRunning; }, 20000));
+  EXPECT_EQ(joiner.exitCode(), 0) << joiner.readAllStandardError().toStdString();
 }
 
 TEST_F(NetworkWindow, JoiningSideRetriesUntilTheHostIsThere) {

@@ -25,6 +25,9 @@ std::array<int, 16> Position(std::int32_t h1, std::int32_t h2, std::int32_t h3, 
 }  // namespace
 
 void Window1::PlayComputer() {
+  // In a network game both sides are people, even when the computer was
+  // chosen afterwards: a move of its own would be one the peer never plays.
+  if (isNetworkGame) return;
   fw::ProgressBar* bar = ProgressBar1();
   bar->SetValue(0);
   bar->SetVisible(true);

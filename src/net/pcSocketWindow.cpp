@@ -263,6 +263,9 @@ void pcSocketWindow::TCPSocket1_Connected(fw::TCPSocket* /*socket*/) {
 
   Window1* game = Window1::Instance();
   game->isNetworkGame = true;
+  // A network game is played by the two people: the computer plays for
+  // neither side, on either machine.
+  game->IsComputer = false;
   game->PlayersTurn = 1;
   SocketMod::isHost = false;
   if (PopupMenu1()->ListIndex() == 0) {
@@ -276,10 +279,14 @@ void pcSocketWindow::TCPSocket1_Connected(fw::TCPSocket* /*socket*/) {
   SetTop(kParkedTop);
 }
 
-void pcSocketWindow::TCPSocket1_DataAvailable(fw::TCPSocket* socket) { SocketMod::Receive(socket->ReadAll()); }
+// What the peer sent goes into the receive buffer while that has room;
+// otherwise it waits in the socket for a later Timer1 tick.
+void pcSocketWindow::TCPSocket1_DataAvailable(fw::TCPSocket* socket) {
+  if (SocketMod::HasRoom()) SocketMod::Receive(socket->ReadAll());
+}
 
 void pcSocketWindow::Timer1_Action(fw::Timer* /*timer*/) {
-  if (TCPSocket1()->BytesAvailable() > 0) SocketMod::Receive(TCPSocket1()->ReadAll());
+  if (TCPSocket1()->BytesAvailable() > 0 && SocketMod::HasRoom()) SocketMod::Receive(TCPSocket1()->ReadAll());
 }
 
 void pcSocketWindow::Timer2_Action(fw::Timer* /*timer*/) { SocketMod::ParseIt(); }
