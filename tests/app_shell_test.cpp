@@ -303,3 +303,28 @@ TEST_F(NoResources, TheWindowOpensBlankAndPlaysSilently) {
   EXPECT_TRUE(sounds.empty());
   EXPECT_TRUE(dialogs.empty());
 }
+
+// Sound files that appear only after the game has started.
+class LateSounds : public GameTest {
+ protected:
+  std::string ResourcesFolder() const override { return dir_.path().toStdString(); }
+  QTemporaryDir dir_;
+};
+
+TEST_F(LateSounds, AMoveWithSoundOffReadsNoSoundFile) {
+  // Pit 5's gem lands in the empty pit 6 facing 3 gems: a capture that
+  // empties row 1 and ends the game, so every kind of sound is due.
+  const std::array<int, 14> capturingEnd{0, 0, 0, 0, 1, 0, 10, 3, 0, 0, 0, 0, 0, 10};
+  W().UseSounds = false;
+  SetBoard(capturingEnd);
+  W().DoPlay(5, false);
+  ASSERT_TRUE(W().GameOver);
+  for (const char* name : {"Drop.wav", "Pickup.wav", "Steal.wav", "Winner.wav", "Loser.wav"}) {
+    ASSERT_TRUE(QFile::copy(QDir(VELLORU_TEST_RESOURCES_DIR).filePath(name), dir_.filePath(name)));
+  }
+  W().UseSounds = true;
+  SetBoard(capturingEnd);
+  W().DoPlay(5, false);
+  EXPECT_EQ(sounds, (std::vector<std::string>{"Pickup.wav", "Drop.wav", "Steal.wav", "Winner.wav"}))
+      << "the first move with sounds on makes the first sound reads";
+}
