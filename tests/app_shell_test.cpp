@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <tuple>
 
 #include "GameTestSupport.h"
@@ -286,6 +287,41 @@ TEST_F(ResourceFiles, AnUnreadableFileIsNil) {
   junkPicture.close();
   EXPECT_EQ(Steal(), nullptr);
   EXPECT_EQ(heaventheme(), nullptr);
+}
+
+TEST_F(ResourceFiles, ADamagedSoundIsNilAndTheGameSoundsLoad) {
+  const QDir real(VELLORU_TEST_RESOURCES_DIR);
+  for (const char* name : {"Drop.wav", "Pickup.wav", "Steal.wav", "Winner.wav", "Loser.wav"}) {
+    EXPECT_NE(fw::FolderItem(real.filePath(name).toStdString()).OpenAsSound(), nullptr) << name;
+  }
+  QFile source(real.filePath("Winner.wav"));
+  ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+  const QByteArray good = source.readAll();
+  const qsizetype dataAt = good.indexOf("data");
+  ASSERT_GT(dataAt, 12);
+  auto withU32 = [](QByteArray bytes, qsizetype at, quint32 value) {
+    qToLittleEndian(value, bytes.data() + at);
+    return bytes;
+  };
+  const quint32 riffSize = qFromLittleEndian<quint32>(good.constData() + 4);
+  const quint32 dataSize = qFromLittleEndian<quint32>(good.constData() + dataAt + 4);
+  const std::pair<const char*, QByteArray> damaged[] = {
+      {"cut short", good.left(good.size() - 1000)},
+      {"cut in the header", good.left(30)},
+      {"data chunk past the end", withU32(good, dataAt + 4, dataSize + 2)},
+      {"RIFF size too large", withU32(good, 4, riffSize + 64)},
+      {"RIFF size too small", withU32(good, 4, riffSize - 64)},
+      {"no format chunk", withU32(good, 12, 0x20746d66u ^ 0x01000000u)},
+      {"a picture", QByteArray("\x89PNG\r\n\x1a\n") + good.mid(8)},
+  };
+  for (const auto& [what, bytes] : damaged) {
+    QFile file(dir_.filePath("Winner.wav"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+    EXPECT_EQ(fw::FolderItem(file.fileName().toStdString()).OpenAsSound(), nullptr) << what;
+  }
+  EXPECT_EQ(Winner(), nullptr) << "the accessor gives the nil on";
 }
 
 // With no resources at all the window still opens, blank but alive.
