@@ -1,5 +1,6 @@
 // The about window: opening it from the menu, its one instance, its pages,
-// the rules, the web-address label and the theme strip across its top.
+// the rules, the web-address label, the theme strip across its top and the
+// menu keys while it is in front.
 #include <QDir>
 #include <QFile>
 #include <QMainWindow>
@@ -7,10 +8,12 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
 #include "GameTestSupport.h"
+#include "framework_support.h"
 #include "about/frmAboutBox.h"
 #include "app/Resources.h"
 #include "framework/ShowURL.h"
@@ -277,6 +280,34 @@ TEST_F(AboutWindow, TheWebAddressShowsTheFingerAndOpensItsCaption) {
   EXPECT_FALSE(about->StaticText7()->HandleMouseDown(5, 5));
   EXPECT_EQ(opened.size(), 2u);
   EXPECT_TRUE(dialogs.empty());
+}
+
+// --- The menu keys while it is in front -------------------------------------
+
+TEST_F(AboutWindow, ItsMenuKeysReachTheGameWindowAsItsMenusAllowAndCtrlQQuits) {
+  frmAboutBox* about = ChooseAbout();
+  ASSERT_NE(about, nullptr);
+  ASSERT_TRUE(fwtest::ShowActive(about));
+  QWidget* top = about->TopLevelWidget();
+  QTest::keyClick(top, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_TRUE(dialogs.empty()) << "New Game is disabled before the first move";
+  QTest::keyClick(top, Qt::Key_T, Qt::ControlModifier);
+  EXPECT_EQ(W().PlayersTurn, 2);
+  Click(9);
+  QTest::keyClick(top, Qt::Key_T, Qt::ControlModifier);
+  EXPECT_EQ(W().PlayersTurn, 1) << "Switch Turn is disabled once the game is under way";
+  QTest::keyClick(top, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(dialogs.size(), 1u) << "New Game asks";
+  EXPECT_FALSE(W().GameStarted);
+  EXPECT_EQ(about->TopLevelWidget()->menuWidget(), nullptr);
+
+  // The application leaves its event loop with status 0.
+  QTimer fallback;
+  fallback.setSingleShot(true);
+  QObject::connect(&fallback, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+  fallback.start(3000);
+  QTimer::singleShot(0, top, [top] { QTest::keyClick(top, Qt::Key_Q, Qt::ControlModifier); });
+  EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 
 // --- A missing logo ------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <tuple>
 
 #include "GameTestSupport.h"
@@ -288,6 +289,41 @@ TEST_F(ResourceFiles, AnUnreadableFileIsNil) {
   EXPECT_EQ(heaventheme(), nullptr);
 }
 
+TEST_F(ResourceFiles, ADamagedSoundIsNilAndTheGameSoundsLoad) {
+  const QDir real(VELLORU_TEST_RESOURCES_DIR);
+  for (const char* name : {"Drop.wav", "Pickup.wav", "Steal.wav", "Winner.wav", "Loser.wav"}) {
+    EXPECT_NE(fw::FolderItem(real.filePath(name).toStdString()).OpenAsSound(), nullptr) << name;
+  }
+  QFile source(real.filePath("Winner.wav"));
+  ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+  const QByteArray good = source.readAll();
+  const qsizetype dataAt = good.indexOf("data");
+  ASSERT_GT(dataAt, 12);
+  auto withU32 = [](QByteArray bytes, qsizetype at, quint32 value) {
+    qToLittleEndian(value, bytes.data() + at);
+    return bytes;
+  };
+  const quint32 riffSize = qFromLittleEndian<quint32>(good.constData() + 4);
+  const quint32 dataSize = qFromLittleEndian<quint32>(good.constData() + dataAt + 4);
+  const std::pair<const char*, QByteArray> damaged[] = {
+      {"cut short", good.left(good.size() - 1000)},
+      {"cut in the header", good.left(30)},
+      {"data chunk past the end", withU32(good, dataAt + 4, dataSize + 2)},
+      {"RIFF size too large", withU32(good, 4, riffSize + 64)},
+      {"RIFF size too small", withU32(good, 4, riffSize - 64)},
+      {"no format chunk", withU32(good, 12, 0x20746d66u ^ 0x01000000u)},
+      {"a picture", QByteArray("\x89PNG\r\n\x1a\n") + good.mid(8)},
+  };
+  for (const auto& [what, bytes] : damaged) {
+    QFile file(dir_.filePath("Winner.wav"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+    EXPECT_EQ(fw::FolderItem(file.fileName().toStdString()).OpenAsSound(), nullptr) << what;
+  }
+  EXPECT_EQ(Winner(), nullptr) << "the accessor gives the nil on";
+}
+
 // With no resources at all the window still opens, blank but alive.
 class NoResources : public GameTest {
  protected:
@@ -302,4 +338,29 @@ TEST_F(NoResources, TheWindowOpensBlankAndPlaysSilently) {
   EXPECT_EQ(Board(), (std::array<int, 14>{4, 4, 0, 5, 5, 5, 1, 4, 4, 4, 4, 4, 4, 0}));
   EXPECT_TRUE(sounds.empty());
   EXPECT_TRUE(dialogs.empty());
+}
+
+// Sound files that appear only after the game has started.
+class LateSounds : public GameTest {
+ protected:
+  std::string ResourcesFolder() const override { return dir_.path().toStdString(); }
+  QTemporaryDir dir_;
+};
+
+TEST_F(LateSounds, AMoveWithSoundOffReadsNoSoundFile) {
+  // Pit 5's gem lands in the empty pit 6 facing 3 gems: a capture that
+  // empties row 1 and ends the game, so every kind of sound is due.
+  const std::array<int, 14> capturingEnd{0, 0, 0, 0, 1, 0, 10, 3, 0, 0, 0, 0, 0, 10};
+  W().UseSounds = false;
+  SetBoard(capturingEnd);
+  W().DoPlay(5, false);
+  ASSERT_TRUE(W().GameOver);
+  for (const char* name : {"Drop.wav", "Pickup.wav", "Steal.wav", "Winner.wav", "Loser.wav"}) {
+    ASSERT_TRUE(QFile::copy(QDir(VELLORU_TEST_RESOURCES_DIR).filePath(name), dir_.filePath(name)));
+  }
+  W().UseSounds = true;
+  SetBoard(capturingEnd);
+  W().DoPlay(5, false);
+  EXPECT_EQ(sounds, (std::vector<std::string>{"Pickup.wav", "Drop.wav", "Steal.wav", "Winner.wav"}))
+      << "the first move with sounds on makes the first sound reads";
 }

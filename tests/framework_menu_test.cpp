@@ -1,10 +1,11 @@
 // Menus: finding items, the menu update before every use, keyboard
-// shortcuts, and the Quit item.
+// shortcuts (also from a window without a menu bar), and the Quit item.
 #include <QAction>
 #include <QEventLoop>
 #include <QMenuBar>
 #include <QTimer>
 
+#include "framework/Application.h"
 #include "framework/MenuItem.h"
 #include "framework_support.h"
 
@@ -134,6 +135,30 @@ TEST_F(FrameworkMenu, ChoicesDuringAHandlerAreDropped) {
   fwtest::SpinFor(30);
   EXPECT_FALSE(chosen);
   EXPECT_EQ(std::count(window->log.begin(), window->log.end(), "new"), 0);
+}
+
+TEST_F(FrameworkMenu, AWindowWithoutAMenuBarTakesTheApplicationsThroughTheWindowShowingIt) {
+  fwtest::PlainWindow* plain = Plain();
+  ASSERT_TRUE(fwtest::ShowActive(plain));
+  QWidget* top = plain->TopLevelWidget();
+  QTest::keyClick(top, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_TRUE(window->log.empty()) << "no application menu bar yet";
+
+  fw::RuntimeRegisterAppObject(std::make_unique<fw::Application>());
+  fw::GetAppObject()->SetMenuBar(bar);
+  QTest::keyClick(top, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(window->log, (std::vector<std::string>{"enable"})) << "the menu window's update decides";
+  window->saveAllowed = true;
+  QTest::keyClick(top, Qt::Key_S, Qt::ControlModifier);
+  QTest::keyClick(top, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(window->log, (std::vector<std::string>{"enable", "enable", "save", "enable", "new"}));
+  window->log.clear();
+  fw::Dispatch([&] { QTest::keyClick(top, Qt::Key_N, Qt::ControlModifier); });
+  fwtest::SpinFor(30);
+  EXPECT_TRUE(window->log.empty()) << "dropped during a handler";
+  // The window shows no menu bar, and its client area keeps its size.
+  EXPECT_EQ(plain->TopLevelWidget()->menuWidget(), nullptr);
+  EXPECT_EQ(plain->ContentWidget()->size(), QSize(320, 240));
 }
 
 TEST_F(FrameworkMenu, ArrayItemHandlerGetsTheChosenIndex) {

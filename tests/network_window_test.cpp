@@ -4,6 +4,8 @@
 // the loopback address.
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -324,6 +326,36 @@ TEST_F(NetworkWindow, MenusFollowTheWindowAndTheNetworkGame) {
   W().GameOver = true;
   EXPECT_TRUE(Enabled("mnuHvC")) << "a finished game frees the mode items";
   EXPECT_TRUE(Enabled("mnuHvH"));
+}
+
+TEST_F(NetworkWindow, ItsMenuKeysReachTheGameWindowAsItsMenusAllow) {
+  ASSERT_TRUE(Choose("mnuNetworkGame"));
+  ASSERT_TRUE(fwtest::ShowActive(&N()));
+  QWidget* top = N().TopLevelWidget();
+  QTest::keyClick(top, Qt::Key_1, Qt::ControlModifier);
+  EXPECT_FALSE(W().IsComputer) << "the modes are disabled while the window is up";
+  QTest::keyClick(top, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_TRUE(dialogs.empty()) << "New Game is disabled before the first move";
+  Click(1);
+  dialogAnswer = 2;  // "Keep Playing"
+  QTest::keyClick(top, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(dialogs.size(), 1u);
+  EXPECT_TRUE(W().GameStarted);
+
+  // An address being typed keeps Ctrl+A for selecting its text.
+  N().PopupMenu1()->SetListIndex(1);
+  auto* field = qobject_cast<QLineEdit*>(N().EditField1()->Widget());
+  ASSERT_NE(field, nullptr);
+  field->setFocus();
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(field->selectedText(), QStringLiteral("127.0.0.1"));
+  EXPECT_EQ(fw::Window::GetImplicitWindow("frmAboutBox.frmAboutBox"), nullptr);
+  QTest::keyClick(top, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_NE(fw::Window::GetImplicitWindow("frmAboutBox.frmAboutBox"), nullptr);
+
+  // No menu bar of its own: the client area keeps its design size.
+  EXPECT_EQ(top->findChild<QMenuBar*>(), nullptr);
+  EXPECT_EQ(N().ContentWidget()->size(), QSize(271, 166));
 }
 
 TEST_F(NetworkWindow, StopNetworkGameClosesTheWindowAndStartsAnOrdinaryGame) {

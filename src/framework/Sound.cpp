@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QtEndian>
 #include <QUrl>
 #include <utility>
 
@@ -14,11 +15,61 @@ std::function<void(const std::string&)>& PlayHook() {
   return hook;
 }
 
-bool LooksLikeWave(const std::string& path) {
+quint32 U32(const QByteArray& bytes, qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); }
+quint16 U16(const QByteArray& bytes, qsizetype at) { return qFromLittleEndian<quint16>(bytes.constData() + at); }
+
+// The "fmt " chunk of a PCM or floating-point WAVE file, with its sizes
+// consistent with each other.
+bool IsUsableFormat(const QByteArray& bytes, qsizetype body, quint32 size) {
+  constexpr quint16 kPcm = 1;
+  constexpr quint16 kFloat = 3;
+  constexpr quint16 kExtensible = 0xFFFE;
+  if (size < 16) return false;
+  const quint16 tag = U16(bytes, body);
+  const quint16 channels = U16(bytes, body + 2);
+  const quint32 rate = U32(bytes, body + 4);
+  const quint32 byteRate = U32(bytes, body + 8);
+  const quint16 blockAlign = U16(bytes, body + 12);
+  const quint16 bits = U16(bytes, body + 14);
+  if (tag != kPcm && tag != kFloat && tag != kExtensible) return false;
+  if (channels == 0 || rate == 0 || bits == 0 || bits > 32 || bits % 8 != 0) return false;
+  return blockAlign == channels * (bits / 8) && byteRate == static_cast<quint64>(rate) * blockAlign;
+}
+
+// Reads the whole file and checks it as a RIFF/WAVE file: the RIFF chunk
+// spans the file, every chunk inside it lies wholly within it, and a usable
+// format chunk is followed by a data chunk of whole sample frames.
+bool IsWholeWave(const std::string& path) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray header = file.read(12);
-  return header.size() == 12 && header.startsWith("RIFF") && header.mid(8, 4) == "WAVE";
+  const QByteArray bytes = file.readAll();
+  if (bytes.size() != file.size() || bytes.size() < 12) return false;
+  if (!bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return false;
+  const quint64 riffSize = U32(bytes, 4);
+  const quint64 end = 8 + riffSize;
+  // An odd-sized RIFF chunk may be followed by its pad byte.
+  const auto length = static_cast<quint64>(bytes.size());
+  if (length != end && !(length == end + 1 && riffSize % 2 == 1)) return false;
+
+  quint16 blockAlign = 0;
+  bool haveData = false;
+  for (quint64 at = 12; at < end;) {
+    if (at + 8 > end) return false;
+    const QByteArray id = bytes.mid(static_cast<qsizetype>(at), 4);
+    const quint32 size = U32(bytes, static_cast<qsizetype>(at + 4));
+    const quint64 body = at + 8;
+    if (body + size > end) return false;
+    if (id == "fmt ") {
+      if (blockAlign != 0 || !IsUsableFormat(bytes, static_cast<qsizetype>(body), size)) return false;
+      blockAlign = U16(bytes, static_cast<qsizetype>(body + 12));
+    } else if (id == "data") {
+      if (haveData || blockAlign == 0 || size % blockAlign != 0) return false;
+      haveData = true;
+    }
+    // Chunks are padded to an even length; the last one may lack its pad.
+    at = body + size + size % 2;
+  }
+  return haveData;
 }
 
 }  // namespace
@@ -28,7 +79,7 @@ Sound::Sound(std::string path) : path_(std::move(path)) {}
 Sound::~Sound() = default;
 
 SoundPtr Sound::Open(const std::string& path) {
-  if (!LooksLikeWave(path)) return nullptr;
+  if (!IsWholeWave(path)) return nullptr;
   return std::make_shared<Sound>(path);
 }
 

@@ -20,7 +20,8 @@ class Sound {
   Sound(const Sound&) = delete;
   Sound& operator=(const Sound&) = delete;
 
-  // Reads the file; nil when it is missing or is no WAVE file.
+  // Reads the file; nil when it is missing, is no WAVE file, or is damaged:
+  // cut short, or with chunk sizes that do not fit its length.
   static SoundPtr Open(const std::string& path);
 
   void Play();

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/Application.h"
 #include "framework/Canvas.h"
 #include "framework/Control.h"
 #include "framework/MenuItem.h"
@@ -106,6 +107,27 @@ Window* WindowOfObject(QObject* receiver) {
   return nullptr;
 }
 
+// The window whose menu bar is the application's. A window without a menu bar
+// of its own shares that bar: its menu shortcuts go through this window's
+// menu update and handlers, just as when this window is in front.
+Window* WindowShowingApplicationMenuBar() {
+  const Application* app = GetAppObject();
+  if (app == nullptr || !app->MenuBar()) return nullptr;
+  for (const auto& window : TheRegistry().open) {
+    if (!window->IsClosed() && window->MenuBar() == app->MenuBar()) return window.get();
+  }
+  return nullptr;
+}
+
+// Whether the widget with the keyboard focus keeps this key for itself, as an
+// editable text field keeps Ctrl+A for selecting its text.
+bool FocusTakesKey(QObject* receiver, const QKeyEvent& event) {
+  QKeyEvent probe(QEvent::ShortcutOverride, event.key(), event.modifiers(), event.text());
+  probe.ignore();
+  QCoreApplication::sendEvent(receiver, &probe);
+  return probe.isAccepted();
+}
+
 }  // namespace
 
 namespace detail {
@@ -129,12 +151,14 @@ void CloseAllWindowsForExit() {
 bool HandleMenuShortcut(QObject* receiver, QKeyEvent* event) {
   if (!(event->modifiers() & Qt::ControlModifier)) return false;
   Window* window = WindowOfObject(receiver);
-  if (window == nullptr || !window->MenuBar()) return false;
+  if (window == nullptr) return false;
+  Window* target = window->MenuBar() ? window : WindowShowingApplicationMenuBar();
+  if (target == nullptr) return false;
   const QKeySequence pressed(event->keyCombination());
-  std::shared_ptr<MenuItem> match = window->MenuBar()->FindByShortcut(pressed);
-  if (!match) return false;
-  window->UpdateMenus();
-  if (match->IsActive()) window->ChooseMenuItem(match);
+  std::shared_ptr<MenuItem> match = target->MenuBar()->FindByShortcut(pressed);
+  if (!match || FocusTakesKey(receiver, *event)) return false;
+  target->UpdateMenus();
+  if (match->IsActive()) target->ChooseMenuItem(match);
   return true;
 }
 

@@ -95,6 +95,9 @@ class Window {
   const PicturePtr& Backdrop() const { return backdrop_; }
   void SetBackdrop(PicturePtr picture);
 
+  // A window without a menu bar of its own shows none; the application's menu
+  // bar applies to it: its menu shortcuts reach the window that shows that
+  // bar, through that window's menu update and handlers.
   const std::shared_ptr<fw::MenuBar>& MenuBar() const { return menuBar_; }
   void SetMenuBar(std::shared_ptr<fw::MenuBar> menuBar);
 

@@ -182,6 +182,8 @@ class Window1 : public fw::Window {
   fw::MenuItemPtr Item(const char* name) const;
   // Waits t microseconds, keeping the windows painted.
   static void Wait(double microseconds);
-  void PlaySound(const fw::SoundPtr& sound) const;
+  // Plays the sound the accessor gives when sounds are on; with sounds off
+  // the accessor is not called, so its file is not read.
+  void PlaySound(fw::SoundPtr (*accessor)()) const;
   void ShowTurnMarkers();
 };

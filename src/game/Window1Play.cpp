@@ -22,8 +22,9 @@ void Window1::Wait(double microseconds) {
   while (fw::Microseconds() - start <= microseconds) fw::RuntimeBackgroundTask();
 }
 
-void Window1::PlaySound(const fw::SoundPtr& sound) const {
-  if (UseSounds && sound) sound->Play();
+void Window1::PlaySound(fw::SoundPtr (*accessor)()) const {
+  if (!UseSounds) return;
+  if (fw::SoundPtr sound = accessor()) sound->Play();
 }
 
 void Window1::DoPlay(std::int32_t hole, bool fromNetwork) {
@@ -47,7 +48,7 @@ void Window1::DoPlay(std::int32_t hole, bool fromNetwork) {
     }
   }
 
-  PlaySound(Pickup());
+  PlaySound(Pickup);
 
   fw::Graphics* cache = fw::NotNil(gPitHoles[static_cast<std::size_t>(hole)])->Graphics();
   for (int flash = 0; flash < 4; ++flash) {
@@ -69,14 +70,14 @@ void Window1::DoPlay(std::int32_t hole, bool fromNetwork) {
     AddGems(1, h);
     count(h) += 1;
     DrawHole(h, false);
-    PlaySound(Drop());
+    PlaySound(Drop);
     Wait(kGemPause);
   }
   const int last = h;
 
   auto capture = [&](int store) {
     const int opposite = Board::Opposite(last);
-    PlaySound(Steal());
+    PlaySound(Steal);
     count(store) += count(opposite);
     AddGems(count(opposite), store);
     if (!LeaveGem) {
@@ -116,7 +117,7 @@ void Window1::DoPlay(std::int32_t hole, bool fromNetwork) {
     Refresh(true);
     const bool playerOneSide = !isNetworkGame || SocketMod::isHost;
     const bool won = playerOneSide ? count(14) < count(7) : count(7) < count(14);
-    PlaySound(won ? Winner() : Loser());
+    PlaySound(won ? Winner : Loser);
     gameEnded = true;
   }
 
