@@ -9,7 +9,7 @@ bash scripts/install-deps.sh
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLORU_BUILD_TESTS=OFF
 cmake --build build/release -j"$(nproc)" --target velloru
 
-if [ -z "${DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   {
     echo "Velloru is built (build/release/bin/velloru), but there is no display to show it on:"
     echo "DISPLAY is not set. Run this command from a desktop session, or see \"Running without"
