@@ -14,6 +14,9 @@ const int kHoles[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
 
 bool isStore(int hole) { return hole == 7 || hole == 14; }
 
+// Coverage of a pixel drawn over whole.
+constexpr int kWhole = 255;
+
 // Pixels of a keyed picture laid over the backdrop, as the game window shows
 // them.
 QImage overlay(const QImage& backdrop, const QImage& keyed) {
@@ -103,14 +106,18 @@ QImage composeStrip(Theme& theme) {
     return layer;
   };
 
+  // The board already shows every pocket, each rim smoothed against what lies
+  // round that hole. The pit and store pictures keep only the pixels the
+  // pocket covers whole, so each hole shows the board's own rim; a rim
+  // smoothed against one hole's surroundings would ring the others.
   const QImage pitLayer =
       drawLayer(65, 65, [&](QPainter& p) { theme.paintPocket(p, theme.pitShape(), Pocket::Pit); });
   const QImage pitUnder = boardImage.copy(board::pit(1));
-  const QImage pit = finishKeyed(pitLayer, pitUnder);
+  const QImage pit = finishKeyed(pitLayer, pitUnder, kWhole);
 
   const QImage storeLayer = drawLayer(
       96, 259, [&](QPainter& p) { theme.paintPocket(p, theme.storeShape(), Pocket::Store); });
-  const QImage bigPit = finishKeyed(storeLayer, boardImage.copy(board::store(14)));
+  const QImage bigPit = finishKeyed(storeLayer, boardImage.copy(board::store(14)), kWhole);
 
   const QImage gemLayer = drawLayer(30, 30, [&](QPainter& p) { theme.paintGem(p); });
   const QImage gemUnder = overlay(pitUnder, pit).copy(QRect(board::kPitGem, QSize(30, 30)));
