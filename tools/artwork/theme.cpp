@@ -58,6 +58,23 @@ QImage makeHilite(const QImage& pit, const PocketShape& shape, const QColor& glo
   return out;
 }
 
+// A soft patch over store 7's badge and the wall beside it, strongest
+// (alpha) in its middle and fading out above, below and towards the floor's
+// middle.
+QBrush badgeBand(const QRectF& box, const QColor& colour, int alpha) {
+  const QRectF b = QRectF(board::kStore7Badge).adjusted(-4.0, -2.0, 2.0, 2.0);
+  QImage patch = newLayer(static_cast<int>(box.right()) + 1, static_cast<int>(box.bottom()) + 1);
+  for (int y = 0; y < patch.height(); ++y)
+    for (int x = 0; x < patch.width(); ++x) {
+      const double across = 1.0 - smooth(b.right(), b.right() + 14.0, x + 0.5);
+      const double dy = std::max({0.0, b.top() - (y + 0.5), (y + 0.5) - b.bottom()});
+      const double along = 1.0 - smooth(0.0, 14.0, dy);
+      const int a = static_cast<int>(std::lround(alpha * across * along));
+      patch.setPixel(x, y, qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), a)));
+    }
+  return QBrush(patch);
+}
+
 }  // namespace
 
 void Theme::paintPocketSurround(QPainter& p, const PocketShape& shape, Pocket kind) {
@@ -160,13 +177,14 @@ void paintBowl(QPainter& p, const PocketShape& shape, const BowlStyle& style) {
   lip.setColorAt(1.0, style.lipDark);
   p.fillPath(outer, lip);
 
+  const bool store = box.height() > box.width() * 1.5;
   const QPointF c = shape.centre();
   const double r = std::max(box.width(), box.height()) / 2.0;
   QRadialGradient bowl(c + QPointF(box.width() * 0.08, box.height() * 0.08), r * 0.95,
                        c + QPointF(box.width() * 0.14, box.height() * 0.16));
   bowl.setColorAt(0.0, style.floorLight);
   bowl.setColorAt(1.0, style.floorDark);
-  if (box.height() > box.width() * 1.5) {
+  if (store) {
     // A long store: shade across its width, lighter along the middle.
     QLinearGradient across(box.topLeft(), box.topRight());
     across.setColorAt(0.0, style.floorDark);
@@ -179,6 +197,12 @@ void paintBowl(QPainter& p, const PocketShape& shape, const BowlStyle& style) {
     along.setColorAt(0.8, withAlpha(style.floorDark, 0));
     along.setColorAt(1.0, withAlpha(style.floorDark, 110));
     p.fillPath(floor, along);
+    // Store 7's count sits on the left wall: the wall there is eased to the
+    // floor's middle tone, so that the badge lies on an even ground.
+    p.save();
+    p.setClipPath(floor, Qt::IntersectClip);
+    p.fillRect(box, badgeBand(box, mixColour(style.floorDark, style.floorLight, 0.55), 255));
+    p.restore();
   } else {
     p.fillPath(floor, bowl);
   }
@@ -194,11 +218,28 @@ void paintBowl(QPainter& p, const PocketShape& shape, const BowlStyle& style) {
 
   const QPainterPath floorDevice = p.transform().map(floor);
   const double depth = std::min(box.width(), box.height());
-  drawInnerShadow(p, deviceSize(p), floorDevice, style.shadow,
-                  static_cast<int>(std::lround(depth * 0.10)), QPointF(depth * 0.05, depth * 0.07));
-  drawInnerShadow(p, deviceSize(p), floorDevice, style.wallLight,
-                  static_cast<int>(std::lround(depth * 0.06)),
-                  QPointF(-depth * 0.03, -depth * 0.04));
+  // The walls' light and shade, on a layer of their own so that a store can
+  // ease them where its badge lies.
+  QImage walls = newLayer(p.device()->width(), p.device()->height());
+  {
+    QPainter wp(&walls);
+    wp.setRenderHint(QPainter::Antialiasing);
+    drawInnerShadow(wp, deviceSize(wp), floorDevice, style.shadow,
+                    static_cast<int>(std::lround(depth * 0.10)),
+                    QPointF(depth * 0.05, depth * 0.07));
+    drawInnerShadow(wp, deviceSize(wp), floorDevice, style.wallLight,
+                    static_cast<int>(std::lround(depth * 0.06)),
+                    QPointF(-depth * 0.03, -depth * 0.04));
+    if (store) {
+      wp.setTransform(p.transform());
+      wp.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+      wp.fillRect(box, badgeBand(box, Qt::black, 235));
+    }
+  }
+  p.save();
+  p.resetTransform();
+  p.drawImage(0, 0, walls);
+  p.restore();
   p.save();
   p.setPen(QPen(withAlpha(style.lipDark.darker(160), 150), 1.0));
   p.setBrush(Qt::NoBrush);

@@ -41,6 +41,9 @@ inline QRect turnMarker(int player) {
 // scattered gems.
 inline constexpr QPoint kPitGem{17, 10};
 inline constexpr QRect kStoreGemArea{20, 50, 64, 164};
+// The count badge of store 7, on the store's left wall (the side facing the
+// pits, as the store stands on the right of the board).
+inline constexpr QRect kStore7Badge{8, 118, 15, 15};
 }  // namespace board
 
 // A rounded rectangle (a circle or a stadium when the radius is half the
