@@ -249,6 +249,26 @@ TEST_P(ThemeStrip, FlashingAPitLeavesNothingBehind) {
   EXPECT_EQ(drawOver(flashed, pit), cache);
 }
 
+// Contrast ratio (as the web's accessibility guidelines reckon it) of the
+// white count against the lightest of the pocket under the middle of the
+// badge at corner, where the digits are drawn; the badge darkens what lies
+// under it to 120/255.
+double countContrast(const QImage& pocket, QPoint corner) {
+  auto linear = [](int c) {
+    const double v = c * 120.0 / 255.0 / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  double lightest = 0;
+  for (int y = 0; y < 15; ++y)
+    for (int x = 0; x < 15; ++x)
+      if (std::hypot(x - 7, y - 7) <= 5.5) {
+        const QRgb c = pocket.pixel(corner + QPoint(x, y));
+        lightest = std::max(lightest, 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) +
+                                          0.0722 * linear(qBlue(c)));
+      }
+  return 1.05 / (lightest + 0.05);
+}
+
 TEST_P(ThemeStrip, GemsAndBadgesLieOnThePockets) {
   const QImage pit = cut(strip_, Pit);
   const QImage store = cut(strip_, BigPit);
@@ -269,6 +289,10 @@ TEST_P(ThemeStrip, GemsAndBadgesLieOnThePockets) {
         EXPECT_FALSE(isKey(store.pixel(8 + x, 118 + y))) << "store 7 badge";
         EXPECT_FALSE(isKey(store.pixel(68 + x, 118 + y))) << "store 14 badge";
       }
+  // The white count reads clearly on the badge's dark disc over the pocket.
+  EXPECT_GE(countContrast(pit, {24, 41}), 10.0) << "pit";
+  EXPECT_GE(countContrast(store, {8, 118}), 10.0) << "store 7";
+  EXPECT_GE(countContrast(store, {68, 118}), 10.0) << "store 14";
 }
 
 // The brightest a picture's edge against white may be: no lighter than what
