@@ -432,39 +432,46 @@ namespace {
 
 QRgb woodColour(const WoodStyle& s, double v) { return ramp({s.light, s.mid, s.dark}, v); }
 
+// The shade of the wood (0 early wood, 1 late wood) at a point, along being
+// the distance along the grain and across the distance across it.
+double woodShade(double along, double across, std::uint32_t seed, const WoodStyle& s) {
+  const double warp = fractalNoise(along * 0.0035, across * 0.018, seed, 4);
+  const double t = across * s.ringsPerPixel + warp * s.warp +
+                   0.35 * fractalNoise(along * 0.02, across * 0.06, seed + 11, 2);
+  const double ring = 0.5 + 0.5 * std::sin(2.0 * kPi * t);
+  const double late = std::pow(ring, 2.5);
+  const double fibre = valueNoise(along * 0.06, across * 1.4, seed + 23);
+  const double broad = fractalNoise(along * 0.008, across * 0.02, seed + 31, 3);
+  double v = 0.58 * late + s.fibre * (fibre - 0.5) + 0.45 * (broad - 0.5) + 0.22;
+  if (s.rays > 0.0) {
+    const double fleck = fractalNoise(along * 0.045, across * 0.30, seed + 41, 2);
+    v -= s.rays * smooth(0.60, 0.70, fleck);
+  }
+  if (s.pores > 0.0) {
+    const double pore = valueNoise(along * 0.22, across * 2.2, seed + 53);
+    v += s.pores * smooth(0.70, 0.82, pore) * (1.0 - late);
+  }
+  if (s.sheen > 0.0) {
+    const double wave = std::sin(along * 0.16 + 3.0 * fractalNoise(along * 0.01, across * 0.03,
+                                                                   seed + 61, 2));
+    v += s.sheen * wave;
+  }
+  return clamp01(v);
+}
+
 }  // namespace
 
 QImage woodField(int w, int h, std::uint32_t seed, const WoodStyle& s, QPointF origin) {
   return renderField(w, h, [&](int px, int py) {
-    const double x = px + origin.x();
-    const double y = py + origin.y();
-    const double warp = fractalNoise(x * 0.0035, y * 0.018, seed, 4);
-    const double t =
-        y * s.ringsPerPixel + warp * s.warp + 0.35 * fractalNoise(x * 0.02, y * 0.06, seed + 11, 2);
-    const double ring = 0.5 + 0.5 * std::sin(2.0 * kPi * t);
-    const double late = std::pow(ring, 2.5);
-    const double fibre = valueNoise(x * 0.06, y * 1.4, seed + 23);
-    const double broad = fractalNoise(x * 0.008, y * 0.02, seed + 31, 3);
-    double v = 0.58 * late + s.fibre * (fibre - 0.5) + 0.45 * (broad - 0.5) + 0.22;
-    if (s.rays > 0.0) {
-      const double fleck = fractalNoise(x * 0.045, y * 0.30, seed + 41, 2);
-      v -= s.rays * smooth(0.60, 0.70, fleck);
-    }
-    return woodColour(s, clamp01(v));
+    return woodColour(s, woodShade(px + origin.x(), py + origin.y(), seed, s));
   });
 }
 
-QImage woodBowlField(int w, int h, std::uint32_t seed, const WoodStyle& s, QPointF c,
-                     double squeeze) {
+QImage woodHollowField(int w, int h, std::uint32_t seed, const WoodStyle& s,
+                       Qt::Orientation grain) {
   return renderField(w, h, [&](int px, int py) {
-    const double dx = px + 0.5 - c.x();
-    const double dy = (py + 0.5 - c.y()) * squeeze;
-    const double warp = fractalNoise(px * 0.05, py * 0.05, seed, 3);
-    const double t = std::hypot(dx, dy) * s.ringsPerPixel * 1.3 + warp * 1.2;
-    const double ring = 0.5 + 0.5 * std::sin(2.0 * kPi * t);
-    const double fibre = valueNoise(px * 0.3, py * 0.3, seed + 5);
-    const double v = 0.55 * std::pow(ring, 2.5) + 0.18 * (fibre - 0.5) + 0.25;
-    return woodColour(s, clamp01(v));
+    const bool horizontal = grain == Qt::Horizontal;
+    return woodColour(s, woodShade(horizontal ? px : py, horizontal ? py : px, seed, s));
   });
 }
 

@@ -181,11 +181,14 @@ struct WoodStyle {
   double ringsPerPixel = 0.045;  // across the grain
   double warp = 5.0;
   double fibre = 0.28;
-  double rays = 0.0;  // quarter-sawn ray flecks (oak)
+  double rays = 0.0;   // quarter-sawn ray flecks (oak)
+  double pores = 0.0;  // open pores, short dark dashes in the early wood (oak)
+  double sheen = 0.0;  // soft light and dark bands across the grain (figured walnut)
 };
 QImage woodField(int w, int h, std::uint32_t seed, const WoodStyle& style, QPointF origin = {});
-// End grain of a carved hollow: rings round centre, squeezed across it by squeeze.
-QImage woodBowlField(int w, int h, std::uint32_t seed, const WoodStyle& style, QPointF centre,
-                     double squeeze);
+// The floor of a hollow carved along the grain: long grain running along x
+// (Qt::Horizontal) or along y (Qt::Vertical).
+QImage woodHollowField(int w, int h, std::uint32_t seed, const WoodStyle& style,
+                       Qt::Orientation grain);
 
 }  // namespace artwork

@@ -13,8 +13,10 @@ namespace artwork {
 namespace {
 
 const WoodStyle kWalnut{qRgb(156, 96, 54), qRgb(116, 66, 34), qRgb(66, 34, 16), 0.05, 5.0, 0.30};
-const WoodStyle kBowlGrain{
-    qRgb(150, 150, 150), qRgb(118, 118, 118), qRgb(70, 70, 70), 0.05, 5.0, 0.3};
+// The hollows' grain, laid over their walnut brown: fine, straight and
+// close, with the soft sheen of figured walnut.
+const WoodStyle kHollowGrain{qRgb(168, 168, 168), qRgb(126, 126, 126), qRgb(72, 72, 72),
+                             0.07, 2.4, 0.20, 0.0, 0.0, 0.10};
 const QColor kBrassLight(240, 206, 120);
 const QColor kBrass(184, 140, 58);
 const QColor kBrassDark(104, 72, 24);
@@ -84,8 +86,10 @@ class Original : public Theme {
 
   void paintPocket(QPainter& p, const PocketShape& s, Pocket kind) override {
     const QSize size = kind == Pocket::Pit ? QSize(65, 65) : QSize(96, 259);
-    const QImage grain = woodBowlField(size.width(), size.height(), kind == Pocket::Pit ? 7u : 9u,
-                                       kBowlGrain, s.centre(), kind == Pocket::Pit ? 1.0 : 0.32);
+    // Carved along the grain: the stores' grain runs the length of the trough.
+    const QImage grain =
+        woodHollowField(size.width(), size.height(), kind == Pocket::Pit ? 7u : 9u, kHollowGrain,
+                        kind == Pocket::Pit ? Qt::Horizontal : Qt::Vertical);
     BowlStyle style;
     style.lipLight = QColor(200, 136, 84);
     style.lipDark = QColor(70, 36, 16);
