@@ -410,7 +410,7 @@ void paintBevelFrame(QPainter& p, QRectF r, double width, const QColor& light, c
   p.restore();
 }
 
-void paintCarved(QPainter& p, const QPainterPath& shape, const QColor& floor, const QColor& shadow,
+void paintCarved(QPainter& p, const QPainterPath& shape, const QBrush& floor, const QColor& shadow,
                  const QColor& light) {
   p.fillPath(shape, floor);
   const QPainterPath device = p.transform().map(shape);

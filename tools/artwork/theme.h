@@ -162,9 +162,10 @@ void paintNeonLine(QPainter& p, const QPainterPath& path, double width, const QC
 // bottom and right.
 void paintBevelFrame(QPainter& p, QRectF r, double width, const QColor& light, const QColor& dark);
 
-// Letters (or any shape) cut into the surface: darkened floor, shadow under
-// the upper-left edge, light on the lower-right edge.
-void paintCarved(QPainter& p, const QPainterPath& shape, const QColor& floor, const QColor& shadow,
+// Letters (or any shape) cut into the surface: the floor (darkened wood, or
+// paint or gilding laid in the cut), shadow under the upper-left edge, light
+// on the lower-right edge.
+void paintCarved(QPainter& p, const QPainterPath& shape, const QBrush& floor, const QColor& shadow,
                  const QColor& light);
 
 // Letters standing up from the surface: drop shadow, filled body, a light

@@ -1,6 +1,6 @@
 // "Original": the classic carved wooden board. Warm walnut with long grain, a
-// raised bevelled edge with maple stringing, bowls carved across the end
-// grain, brass inlays and glass pebbles.
+// raised bevelled edge with maple stringing, bowls carved along the grain,
+// the name carved and gilded, brass inlays and glass pebbles.
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -26,6 +26,15 @@ QBrush brassBrush(QRectF r) {
   g.setColorAt(0.0, kBrassLight);
   g.setColorAt(0.5, kBrass);
   g.setColorAt(1.0, kBrassDark);
+  return g;
+}
+
+// Gold leaf laid in carved letters, bright against the dark walnut.
+QBrush giltBrush(QRectF r) {
+  QLinearGradient g(r.topLeft(), r.bottomLeft());
+  g.setColorAt(0.0, QColor(255, 240, 176));
+  g.setColorAt(0.5, QColor(244, 204, 112));
+  g.setColorAt(1.0, QColor(255, 224, 148));
   return g;
 }
 
@@ -163,7 +172,8 @@ class Original : public Theme {
     style.spacing = 0.09;
     style.slant = 0.08;
     const QPainterPath word = wordOutline("Velloru", style, QPointF(300.0, 149.0));
-    paintCarved(p, word, QColor(58, 28, 10), QColor(10, 2, 0, 220), QColor(255, 210, 150, 150));
+    paintCarved(p, word, giltBrush(word.boundingRect()), QColor(40, 16, 0, 120),
+                QColor(255, 244, 210, 120));
     for (QPointF c : {QPointF(185.0, 149.0), QPointF(415.0, 149.0)})
       paintCarved(p, rosette(c, 11.0), QColor(70, 36, 14), QColor(10, 2, 0, 200),
                   QColor(255, 210, 150, 130));
@@ -220,7 +230,8 @@ class Original : public Theme {
     style.spacing = 0.09;
     style.slant = 0.08;
     const QPainterPath word = wordOutline("Velloru", style, QPointF(290.0, 74.0));
-    paintCarved(p, word, QColor(56, 26, 8), QColor(8, 2, 0, 230), QColor(255, 210, 150, 170));
+    paintCarved(p, word, giltBrush(word.boundingRect()), QColor(40, 16, 0, 170),
+                QColor(255, 244, 210, 140));
     for (QPointF c : {QPointF(62.0, 75.0), QPointF(518.0, 75.0)})
       paintCarved(p, rosette(c, 24.0), QColor(66, 34, 12), QColor(8, 2, 0, 210),
                   QColor(255, 210, 150, 150));
