@@ -59,26 +59,42 @@ double difference(QRgb a, QRgb b) {
          3.0;
 }
 
-// Mean colour difference between the opaque pixels of a see-through picture
-// that border its see-through area and the board under them: small when the
-// picture sits on a pocket or socket drawn on the board at that place.
+double luma(QRgb c) { return 0.3 * qRed(c) + 0.59 * qGreen(c) + 0.11 * qBlue(c); }
+
+// An opaque pixel of a see-through picture that borders its see-through area.
+bool isEdge(const QImage& keyed, int x, int y) {
+  if (isKey(keyed.pixel(x, y))) return false;
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx) {
+      const QPoint q(x + dx, y + dy);
+      if (keyed.rect().contains(q) && isKey(keyed.pixel(q))) return true;
+    }
+  return false;
+}
+
+// Mean colour difference between the edge of a see-through picture and the
+// board under it: small when the picture sits on a pocket or socket drawn on
+// the board at that place.
 double edgeMismatch(const QImage& keyed, const QImage& under) {
   double sum = 0;
   int n = 0;
   for (int y = 0; y < keyed.height(); ++y)
-    for (int x = 0; x < keyed.width(); ++x) {
-      if (isKey(keyed.pixel(x, y))) continue;
-      bool edge = false;
-      for (int dy = -1; dy <= 1 && !edge; ++dy)
-        for (int dx = -1; dx <= 1 && !edge; ++dx) {
-          const QPoint q(x + dx, y + dy);
-          edge = keyed.rect().contains(q) && isKey(keyed.pixel(q));
-        }
-      if (!edge) continue;
-      sum += difference(keyed.pixel(x, y), under.pixel(x, y));
-      ++n;
-    }
+    for (int x = 0; x < keyed.width(); ++x)
+      if (isEdge(keyed, x, y)) {
+        sum += difference(keyed.pixel(x, y), under.pixel(x, y));
+        ++n;
+      }
   return n ? sum / n : 0.0;
+}
+
+// Edge pixels clearly lighter than the board under them: a light ring round
+// the picture in the game.
+int lighterEdgePixels(const QImage& keyed, const QImage& under) {
+  int n = 0;
+  for (int y = 0; y < keyed.height(); ++y)
+    for (int x = 0; x < keyed.width(); ++x)
+      if (isEdge(keyed, x, y) && luma(keyed.pixel(x, y)) > luma(under.pixel(x, y)) + 24.0) ++n;
+  return n;
 }
 
 class ThemeStrip : public ::testing::TestWithParam<int> {
@@ -161,6 +177,9 @@ TEST_P(ThemeStrip, PocketsAndSocketsLieUnderTheirCanvases) {
     const bool isStore = h == 7 || h == 14;
     const QImage under = board.copy(holeRect(h));
     EXPECT_LT(edgeMismatch(isStore ? store : pit, under), 20.0) << "hole " << h;
+    // The board smooths each pocket's rim against that hole's surroundings;
+    // the picture over it must leave that rim be, whatever lies round it.
+    EXPECT_EQ(lighterEdgePixels(isStore ? store : pit, under), 0) << "light rim round hole " << h;
   }
   // The move dot is opaque: its border must carry on the socket round it.
   const QImage dot = cut(strip_, Moves);
@@ -197,7 +216,6 @@ TEST_P(ThemeStrip, PitAndStoreReadAsHollows) {
   // A hollow lit from the top left: its upper-left inner wall lies in shadow,
   // darker than the lower-right one.
   const QImage pit = cut(strip_, Pit);
-  auto luma = [](QRgb c) { return 0.3 * qRed(c) + 0.59 * qGreen(c) + 0.11 * qBlue(c); };
   EXPECT_LT(luma(pit.pixel(20, 20)) + 8.0, luma(pit.pixel(45, 45)));
   const QImage store = cut(strip_, BigPit);
   EXPECT_LT(luma(store.pixel(18, 40)) + 8.0, luma(store.pixel(70, 200)));
@@ -231,6 +249,26 @@ TEST_P(ThemeStrip, FlashingAPitLeavesNothingBehind) {
   EXPECT_EQ(drawOver(flashed, pit), cache);
 }
 
+// Contrast ratio (as the web's accessibility guidelines reckon it) of the
+// white count against the lightest of the pocket under the middle of the
+// badge at corner, where the digits are drawn; the badge darkens what lies
+// under it to 120/255.
+double countContrast(const QImage& pocket, QPoint corner) {
+  auto linear = [](int c) {
+    const double v = c * 120.0 / 255.0 / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  double lightest = 0;
+  for (int y = 0; y < 15; ++y)
+    for (int x = 0; x < 15; ++x)
+      if (std::hypot(x - 7, y - 7) <= 5.5) {
+        const QRgb c = pocket.pixel(corner + QPoint(x, y));
+        lightest = std::max(lightest, 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) +
+                                          0.0722 * linear(qBlue(c)));
+      }
+  return 1.05 / (lightest + 0.05);
+}
+
 TEST_P(ThemeStrip, GemsAndBadgesLieOnThePockets) {
   const QImage pit = cut(strip_, Pit);
   const QImage store = cut(strip_, BigPit);
@@ -251,25 +289,20 @@ TEST_P(ThemeStrip, GemsAndBadgesLieOnThePockets) {
         EXPECT_FALSE(isKey(store.pixel(8 + x, 118 + y))) << "store 7 badge";
         EXPECT_FALSE(isKey(store.pixel(68 + x, 118 + y))) << "store 14 badge";
       }
+  // The white count reads clearly on the badge's dark disc over the pocket.
+  EXPECT_GE(countContrast(pit, {24, 41}), 10.0) << "pit";
+  EXPECT_GE(countContrast(store, {8, 118}), 10.0) << "store 7";
+  EXPECT_GE(countContrast(store, {68, 118}), 10.0) << "store 14";
 }
 
 // The brightest a picture's edge against white may be: no lighter than what
 // lies under it in the game or what lies just inside it, give or take.
 void expectNoLightHalo(const QImage& keyed, const QImage& under, const char* what) {
-  auto luma = [](QRgb c) { return 0.3 * qRed(c) + 0.59 * qGreen(c) + 0.11 * qBlue(c); };
   const int w = keyed.width();
   const int h = keyed.height();
-  // Edge pixels: opaque, with a see-through neighbour.
   std::vector<char> edge(static_cast<std::size_t>(w * h), 0);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      if (isKey(keyed.pixel(x, y))) continue;
-      for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) {
-          const QPoint q(x + dx, y + dy);
-          if (keyed.rect().contains(q) && isKey(keyed.pixel(q))) edge[y * w + x] = 1;
-        }
-    }
+    for (int x = 0; x < w; ++x) edge[y * w + x] = isEdge(keyed, x, y) ? 1 : 0;
   int halo = 0;
   int edges = 0;
   for (int y = 0; y < h; ++y)

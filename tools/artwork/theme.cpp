@@ -14,6 +14,9 @@ const int kHoles[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
 
 bool isStore(int hole) { return hole == 7 || hole == 14; }
 
+// Coverage of a pixel drawn over whole.
+constexpr int kWhole = 255;
+
 // Pixels of a keyed picture laid over the backdrop, as the game window shows
 // them.
 QImage overlay(const QImage& backdrop, const QImage& keyed) {
@@ -53,6 +56,23 @@ QImage makeHilite(const QImage& pit, const PocketShape& shape, const QColor& glo
     }
   }
   return out;
+}
+
+// A soft patch over store 7's badge and the wall beside it, strongest
+// (alpha) in its middle and fading out above, below and towards the floor's
+// middle.
+QBrush badgeBand(const QRectF& box, const QColor& colour, int alpha) {
+  const QRectF b = QRectF(board::kStore7Badge).adjusted(-4.0, -2.0, 2.0, 2.0);
+  QImage patch = newLayer(static_cast<int>(box.right()) + 1, static_cast<int>(box.bottom()) + 1);
+  for (int y = 0; y < patch.height(); ++y)
+    for (int x = 0; x < patch.width(); ++x) {
+      const double across = 1.0 - smooth(b.right(), b.right() + 14.0, x + 0.5);
+      const double dy = std::max({0.0, b.top() - (y + 0.5), (y + 0.5) - b.bottom()});
+      const double along = 1.0 - smooth(0.0, 14.0, dy);
+      const int a = static_cast<int>(std::lround(alpha * across * along));
+      patch.setPixel(x, y, qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), a)));
+    }
+  return QBrush(patch);
 }
 
 }  // namespace
@@ -103,14 +123,18 @@ QImage composeStrip(Theme& theme) {
     return layer;
   };
 
+  // The board already shows every pocket, each rim smoothed against what lies
+  // round that hole. The pit and store pictures keep only the pixels the
+  // pocket covers whole, so each hole shows the board's own rim; a rim
+  // smoothed against one hole's surroundings would ring the others.
   const QImage pitLayer =
       drawLayer(65, 65, [&](QPainter& p) { theme.paintPocket(p, theme.pitShape(), Pocket::Pit); });
   const QImage pitUnder = boardImage.copy(board::pit(1));
-  const QImage pit = finishKeyed(pitLayer, pitUnder);
+  const QImage pit = finishKeyed(pitLayer, pitUnder, kWhole);
 
   const QImage storeLayer = drawLayer(
       96, 259, [&](QPainter& p) { theme.paintPocket(p, theme.storeShape(), Pocket::Store); });
-  const QImage bigPit = finishKeyed(storeLayer, boardImage.copy(board::store(14)));
+  const QImage bigPit = finishKeyed(storeLayer, boardImage.copy(board::store(14)), kWhole);
 
   const QImage gemLayer = drawLayer(30, 30, [&](QPainter& p) { theme.paintGem(p); });
   const QImage gemUnder = overlay(pitUnder, pit).copy(QRect(board::kPitGem, QSize(30, 30)));
@@ -153,13 +177,14 @@ void paintBowl(QPainter& p, const PocketShape& shape, const BowlStyle& style) {
   lip.setColorAt(1.0, style.lipDark);
   p.fillPath(outer, lip);
 
+  const bool store = box.height() > box.width() * 1.5;
   const QPointF c = shape.centre();
   const double r = std::max(box.width(), box.height()) / 2.0;
   QRadialGradient bowl(c + QPointF(box.width() * 0.08, box.height() * 0.08), r * 0.95,
                        c + QPointF(box.width() * 0.14, box.height() * 0.16));
   bowl.setColorAt(0.0, style.floorLight);
   bowl.setColorAt(1.0, style.floorDark);
-  if (box.height() > box.width() * 1.5) {
+  if (store) {
     // A long store: shade across its width, lighter along the middle.
     QLinearGradient across(box.topLeft(), box.topRight());
     across.setColorAt(0.0, style.floorDark);
@@ -172,6 +197,12 @@ void paintBowl(QPainter& p, const PocketShape& shape, const BowlStyle& style) {
     along.setColorAt(0.8, withAlpha(style.floorDark, 0));
     along.setColorAt(1.0, withAlpha(style.floorDark, 110));
     p.fillPath(floor, along);
+    // Store 7's count sits on the left wall: the wall there is eased to the
+    // floor's middle tone, so that the badge lies on an even ground.
+    p.save();
+    p.setClipPath(floor, Qt::IntersectClip);
+    p.fillRect(box, badgeBand(box, mixColour(style.floorDark, style.floorLight, 0.55), 255));
+    p.restore();
   } else {
     p.fillPath(floor, bowl);
   }
@@ -187,11 +218,28 @@ void paintBowl(QPainter& p, const PocketShape& shape, const BowlStyle& style) {
 
   const QPainterPath floorDevice = p.transform().map(floor);
   const double depth = std::min(box.width(), box.height());
-  drawInnerShadow(p, deviceSize(p), floorDevice, style.shadow,
-                  static_cast<int>(std::lround(depth * 0.10)), QPointF(depth * 0.05, depth * 0.07));
-  drawInnerShadow(p, deviceSize(p), floorDevice, style.wallLight,
-                  static_cast<int>(std::lround(depth * 0.06)),
-                  QPointF(-depth * 0.03, -depth * 0.04));
+  // The walls' light and shade, on a layer of their own so that a store can
+  // ease them where its badge lies.
+  QImage walls = newLayer(p.device()->width(), p.device()->height());
+  {
+    QPainter wp(&walls);
+    wp.setRenderHint(QPainter::Antialiasing);
+    drawInnerShadow(wp, deviceSize(wp), floorDevice, style.shadow,
+                    static_cast<int>(std::lround(depth * 0.10)),
+                    QPointF(depth * 0.05, depth * 0.07));
+    drawInnerShadow(wp, deviceSize(wp), floorDevice, style.wallLight,
+                    static_cast<int>(std::lround(depth * 0.06)),
+                    QPointF(-depth * 0.03, -depth * 0.04));
+    if (store) {
+      wp.setTransform(p.transform());
+      wp.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+      wp.fillRect(box, badgeBand(box, Qt::black, 235));
+    }
+  }
+  p.save();
+  p.resetTransform();
+  p.drawImage(0, 0, walls);
+  p.restore();
   p.save();
   p.setPen(QPen(withAlpha(style.lipDark.darker(160), 150), 1.0));
   p.setBrush(Qt::NoBrush);
@@ -362,7 +410,7 @@ void paintBevelFrame(QPainter& p, QRectF r, double width, const QColor& light, c
   p.restore();
 }
 
-void paintCarved(QPainter& p, const QPainterPath& shape, const QColor& floor, const QColor& shadow,
+void paintCarved(QPainter& p, const QPainterPath& shape, const QBrush& floor, const QColor& shadow,
                  const QColor& light) {
   p.fillPath(shape, floor);
   const QPainterPath device = p.transform().map(shape);
@@ -384,39 +432,46 @@ namespace {
 
 QRgb woodColour(const WoodStyle& s, double v) { return ramp({s.light, s.mid, s.dark}, v); }
 
+// The shade of the wood (0 early wood, 1 late wood) at a point, along being
+// the distance along the grain and across the distance across it.
+double woodShade(double along, double across, std::uint32_t seed, const WoodStyle& s) {
+  const double warp = fractalNoise(along * 0.0035, across * 0.018, seed, 4);
+  const double t = across * s.ringsPerPixel + warp * s.warp +
+                   0.35 * fractalNoise(along * 0.02, across * 0.06, seed + 11, 2);
+  const double ring = 0.5 + 0.5 * std::sin(2.0 * kPi * t);
+  const double late = std::pow(ring, 2.5);
+  const double fibre = valueNoise(along * 0.06, across * 1.4, seed + 23);
+  const double broad = fractalNoise(along * 0.008, across * 0.02, seed + 31, 3);
+  double v = 0.58 * late + s.fibre * (fibre - 0.5) + 0.45 * (broad - 0.5) + 0.22;
+  if (s.rays > 0.0) {
+    const double fleck = fractalNoise(along * 0.045, across * 0.30, seed + 41, 2);
+    v -= s.rays * smooth(0.60, 0.70, fleck);
+  }
+  if (s.pores > 0.0) {
+    const double pore = valueNoise(along * 0.22, across * 2.2, seed + 53);
+    v += s.pores * smooth(0.70, 0.82, pore) * (1.0 - late);
+  }
+  if (s.sheen > 0.0) {
+    const double wave = std::sin(along * 0.16 + 3.0 * fractalNoise(along * 0.01, across * 0.03,
+                                                                   seed + 61, 2));
+    v += s.sheen * wave;
+  }
+  return clamp01(v);
+}
+
 }  // namespace
 
 QImage woodField(int w, int h, std::uint32_t seed, const WoodStyle& s, QPointF origin) {
   return renderField(w, h, [&](int px, int py) {
-    const double x = px + origin.x();
-    const double y = py + origin.y();
-    const double warp = fractalNoise(x * 0.0035, y * 0.018, seed, 4);
-    const double t =
-        y * s.ringsPerPixel + warp * s.warp + 0.35 * fractalNoise(x * 0.02, y * 0.06, seed + 11, 2);
-    const double ring = 0.5 + 0.5 * std::sin(2.0 * kPi * t);
-    const double late = std::pow(ring, 2.5);
-    const double fibre = valueNoise(x * 0.06, y * 1.4, seed + 23);
-    const double broad = fractalNoise(x * 0.008, y * 0.02, seed + 31, 3);
-    double v = 0.58 * late + s.fibre * (fibre - 0.5) + 0.45 * (broad - 0.5) + 0.22;
-    if (s.rays > 0.0) {
-      const double fleck = fractalNoise(x * 0.045, y * 0.30, seed + 41, 2);
-      v -= s.rays * smooth(0.60, 0.70, fleck);
-    }
-    return woodColour(s, clamp01(v));
+    return woodColour(s, woodShade(px + origin.x(), py + origin.y(), seed, s));
   });
 }
 
-QImage woodBowlField(int w, int h, std::uint32_t seed, const WoodStyle& s, QPointF c,
-                     double squeeze) {
+QImage woodHollowField(int w, int h, std::uint32_t seed, const WoodStyle& s,
+                       Qt::Orientation grain) {
   return renderField(w, h, [&](int px, int py) {
-    const double dx = px + 0.5 - c.x();
-    const double dy = (py + 0.5 - c.y()) * squeeze;
-    const double warp = fractalNoise(px * 0.05, py * 0.05, seed, 3);
-    const double t = std::hypot(dx, dy) * s.ringsPerPixel * 1.3 + warp * 1.2;
-    const double ring = 0.5 + 0.5 * std::sin(2.0 * kPi * t);
-    const double fibre = valueNoise(px * 0.3, py * 0.3, seed + 5);
-    const double v = 0.55 * std::pow(ring, 2.5) + 0.18 * (fibre - 0.5) + 0.25;
-    return woodColour(s, clamp01(v));
+    const bool horizontal = grain == Qt::Horizontal;
+    return woodColour(s, woodShade(horizontal ? px : py, horizontal ? py : px, seed, s));
   });
 }
 

@@ -41,6 +41,9 @@ inline QRect turnMarker(int player) {
 // scattered gems.
 inline constexpr QPoint kPitGem{17, 10};
 inline constexpr QRect kStoreGemArea{20, 50, 64, 164};
+// The count badge of store 7, on the store's left wall (the side facing the
+// pits, as the store stands on the right of the board).
+inline constexpr QRect kStore7Badge{8, 118, 15, 15};
 }  // namespace board
 
 // A rounded rectangle (a circle or a stadium when the radius is half the
@@ -159,9 +162,10 @@ void paintNeonLine(QPainter& p, const QPainterPath& path, double width, const QC
 // bottom and right.
 void paintBevelFrame(QPainter& p, QRectF r, double width, const QColor& light, const QColor& dark);
 
-// Letters (or any shape) cut into the surface: darkened floor, shadow under
-// the upper-left edge, light on the lower-right edge.
-void paintCarved(QPainter& p, const QPainterPath& shape, const QColor& floor, const QColor& shadow,
+// Letters (or any shape) cut into the surface: the floor (darkened wood, or
+// paint or gilding laid in the cut), shadow under the upper-left edge, light
+// on the lower-right edge.
+void paintCarved(QPainter& p, const QPainterPath& shape, const QBrush& floor, const QColor& shadow,
                  const QColor& light);
 
 // Letters standing up from the surface: drop shadow, filled body, a light
@@ -178,11 +182,14 @@ struct WoodStyle {
   double ringsPerPixel = 0.045;  // across the grain
   double warp = 5.0;
   double fibre = 0.28;
-  double rays = 0.0;  // quarter-sawn ray flecks (oak)
+  double rays = 0.0;   // quarter-sawn ray flecks (oak)
+  double pores = 0.0;  // open pores, short dark dashes in the early wood (oak)
+  double sheen = 0.0;  // soft light and dark bands across the grain (figured walnut)
 };
 QImage woodField(int w, int h, std::uint32_t seed, const WoodStyle& style, QPointF origin = {});
-// End grain of a carved hollow: rings round centre, squeezed across it by squeeze.
-QImage woodBowlField(int w, int h, std::uint32_t seed, const WoodStyle& style, QPointF centre,
-                     double squeeze);
+// The floor of a hollow carved along the grain: long grain running along x
+// (Qt::Horizontal) or along y (Qt::Vertical).
+QImage woodHollowField(int w, int h, std::uint32_t seed, const WoodStyle& style,
+                       Qt::Orientation grain);
 
 }  // namespace artwork

@@ -217,15 +217,12 @@ class Circuits : public Theme {
     style.spacing = 0.12;
     const QPainterPath word = wordOutline("Velloru", style, body.center() + QPointF(4, 0));
     p.fillPath(word, QColor(206, 210, 206));
-    // Silkscreen marks: reference boxes and a polarity mark by the markers.
+    // Polarity marks printed by the two markers, clear of traces and vias.
     p.save();
-    p.setPen(QPen(kSilk, 1.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(160.5, 138.5, 20, 22));
-    p.drawRect(QRectF(419.5, 138.5, 20, 22));
-    p.drawLine(QPointF(166, 149.5), QPointF(175, 149.5));
-    p.drawLine(QPointF(425, 149.5), QPointF(434, 149.5));
-    p.drawLine(QPointF(429.5, 145), QPointF(429.5, 154));
+    p.setPen(QPen(kSilk, 1.2, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(149.5, 134), QPointF(156.5, 134));
+    p.drawLine(QPointF(441.5, 134), QPointF(448.5, 134));
+    p.drawLine(QPointF(445, 130.5), QPointF(445, 137.5));
     p.restore();
   }
 

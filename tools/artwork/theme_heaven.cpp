@@ -1,6 +1,6 @@
 // "Heaven": a bright sky with drifting clouds and sun rays, a gilded frame,
-// cloud-rimmed bowls for the pockets, golden stars for the gems and a halo
-// for the turn.
+// openings in the clouds onto the deep sky for the pockets and the move
+// dots, golden stars for the gems and a halo for the turn.
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -16,7 +16,8 @@ const QColor kGold(236, 186, 60);
 const QColor kGoldLight(255, 238, 160);
 const QColor kGoldDark(150, 100, 20);
 const QColor kCloud(250, 251, 255);
-const QColor kPlate(240, 245, 255);
+const QColor kDeepSky(22, 52, 132);
+const QColor kDeepSkyLight(70, 124, 208);
 
 QImage skyField(int w, int h, std::uint32_t seed, QRgb top, QRgb bottom) {
   return renderField(w, h, [&](int x, int y) {
@@ -53,9 +54,10 @@ void sunRays(QPainter& p, QPointF origin, double length, int count, std::uint64_
   p.restore();
 }
 
-// A row of round puffs along a closed outline, shaded from the top left.
+// A row of round puffs along a closed outline, shaded from the top left. When
+// thinAt is given, the puffs thin out at its height.
 void cloudRim(QPainter& p, const QPainterPath& along, int puffs, double radius,
-              std::uint64_t seed) {
+              std::uint64_t seed, const QRectF& thinAt = QRectF()) {
   Random rng(seed);
   p.save();
   p.setPen(Qt::NoPen);
@@ -63,7 +65,11 @@ void cloudRim(QPainter& p, const QPainterPath& along, int puffs, double radius,
     Random r2(seed);
     for (int i = 0; i < puffs; ++i) {
       const QPointF c = along.pointAtPercent((i + 0.5) / puffs);
-      const double rr = radius * r2.range(0.85, 1.15);
+      double rr = radius * r2.range(0.85, 1.15);
+      if (!thinAt.isNull()) {
+        const double dy = std::max({0.0, thinAt.top() - c.y(), c.y() - thinAt.bottom()});
+        rr *= 1.0 - 0.65 * (1.0 - smooth(0.0, 14.0, dy));
+      }
       if (pass == 0) {
         p.setBrush(QColor(120, 150, 205, 110));
         p.drawEllipse(c + QPointF(0.8, 1.2), rr, rr);
@@ -134,51 +140,66 @@ class Heaven : public Theme {
   }
 
   void paintPocket(QPainter& p, const PocketShape& s, Pocket kind) override {
+    // An opening in the clouds onto the deep sky above them: the white count
+    // and the golden stars stand out against it.
     BowlStyle style;
     style.lipLight = kCloud;
     style.lipDark = QColor(180, 198, 230);
-    style.floorLight = QColor(206, 232, 255);
-    style.floorDark = QColor(110, 162, 228);
-    style.shadow = QColor(40, 80, 160, 170);
-    style.wallLight = QColor(255, 255, 255, 110);
+    style.floorLight = kDeepSkyLight;
+    style.floorDark = kDeepSky;
+    style.shadow = QColor(8, 24, 80, 170);
+    style.wallLight = QColor(190, 220, 255, 60);
     style.lipWidth = 5.0;
     paintBowl(p, s, style);
     p.save();
     p.setClipPath(s.path(0.0));
     if (kind == Pocket::Pit)
-      cloudRim(p, s.path(3.6), 14, 5.0, 0x31u);
+      cloudRim(p, s.path(3.0), 16, 4.4, 0x31u);
     else
-      cloudRim(p, s.path(4.0), 40, 6.0, 0x32u);
+      cloudRim(p, s.path(3.2), 46, 4.6, 0x32u, QRectF(board::kStore7Badge));
     p.restore();
   }
 
   void paintDotSocket(QPainter& p, QRectF dot, bool lit) override {
+    // A small window onto the deep sky in a ring of cloud; a landing lights
+    // a golden star in it.
     const QRectF plate = dot.adjusted(-1.0, -1.0, 1.0, 1.0);
     if (!lit) {
-      QPainterPath halo;
-      halo.addRoundedRect(plate.adjusted(-1.5, -1.5, 1.5, 1.5), 5, 5);
-      p.fillPath(halo, QColor(60, 110, 190, 80));
+      QPainterPath rim;
+      rim.addRoundedRect(plate.adjusted(-1.8, -1.8, 1.8, 1.8), 6, 6);
+      p.fillPath(rim, QColor(236, 242, 255));
+      p.save();
+      p.setBrush(Qt::NoBrush);
+      p.setPen(QPen(QColor(120, 150, 205, 150), 0.8));
+      p.drawPath(rim);
+      p.restore();
     }
     QPainterPath shape;
-    shape.addRoundedRect(plate, 3.2, 3.2);
-    p.fillPath(shape, kPlate);
+    shape.addRoundedRect(plate, 4.2, 4.2);
+    QLinearGradient sky(plate.topLeft(), plate.bottomRight());
+    sky.setColorAt(0.0, kDeepSky);
+    sky.setColorAt(1.0, kDeepSkyLight);
+    p.fillPath(shape, sky);
     const QPointF c = dot.center();
     p.save();
+    p.setPen(Qt::NoPen);
     if (lit) {
       QRadialGradient glow(c, 7.0);
-      glow.setColorAt(0.0, QColor(255, 230, 120));
-      glow.setColorAt(0.6, QColor(255, 200, 60, 110));
-      glow.setColorAt(1.0, QColor(255, 200, 60, 0));
-      p.setPen(Qt::NoPen);
+      glow.setColorAt(0.0, QColor(255, 252, 220));
+      glow.setColorAt(0.6, QColor(255, 222, 110, 245));
+      glow.setColorAt(0.85, QColor(255, 200, 60, 140));
+      glow.setColorAt(1.0, QColor(255, 190, 40, 0));
       p.setBrush(glow);
       p.drawEllipse(c, 7.0, 7.0);
-      p.setPen(QPen(kGoldDark, 0.7));
-      p.setBrush(kGold);
-      p.drawPath(starPath(c, 5.5, 2.2, 4, -kPi / 2.0));
+      p.setPen(QPen(kGoldDark, 0.8));
+      p.setBrush(kGoldLight);
+      p.drawPath(starPath(c, 6.6, 2.8, 5, -kPi / 2.0));
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(255, 255, 240));
+      p.drawEllipse(c, 1.6, 1.6);
     } else {
-      p.setPen(QPen(withAlpha(kGold, 200), 1.0));
-      p.setBrush(Qt::NoBrush);
-      p.drawEllipse(c, 3.0, 3.0);
+      p.setBrush(QColor(150, 180, 230, 150));
+      p.drawEllipse(c, 1.4, 1.4);
     }
     p.restore();
   }

@@ -167,21 +167,22 @@ class HiTech : public Theme {
   }
 
   void paintTurnIndicator(QPainter& p) override {
+    // A lit indicator lamp: a ring of cyan light round a bright core, behind
+    // a dark lens.
     const QPointF c(15, 15);
-    QRadialGradient glow(c, 12.5);
-    glow.setColorAt(0.0, QColor(240, 255, 255));
-    glow.setColorAt(0.45, QColor(90, 230, 255));
-    glow.setColorAt(0.85, QColor(0, 150, 220));
-    glow.setColorAt(1.0, QColor(0, 90, 150));
-    p.setPen(QPen(QColor(0, 40, 70), 1.4));
-    p.setBrush(glow);
+    p.setPen(QPen(QColor(0, 40, 70), 1.2));
+    p.setBrush(QColor(8, 14, 22));
     p.drawEllipse(c, 12.0, 12.0);
-    p.setPen(QPen(QColor(200, 250, 255), 1.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(c, 10.4, 10.4);
-    // A chevron pointing down the board.
-    p.setPen(QPen(QColor(0, 60, 110), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF{QPointF(10, 12.5), QPointF(15, 17.5), QPointF(20, 12.5)});
+    QPainterPath ring;
+    ring.addEllipse(c, 8.0, 8.0);
+    paintNeonLine(p, ring, 2.2, withAlpha(kCyan, 200), kCyanLight, 2);
+    QRadialGradient core(c, 4.0);
+    core.setColorAt(0.0, QColor(245, 255, 255));
+    core.setColorAt(0.6, kCyanLight);
+    core.setColorAt(1.0, kCyan);
+    p.setPen(Qt::NoPen);
+    p.setBrush(core);
+    p.drawEllipse(c, 3.6, 3.6);
   }
 
   QColor hiliteColour() const override { return QColor(0, 190, 255); }

@@ -14,7 +14,7 @@ namespace artwork {
 namespace {
 
 const QColor kLeafPlate(54, 104, 38);
-const WoodStyle kSignWood{qRgb(186, 140, 86), qRgb(150, 106, 60), qRgb(98, 64, 32), 0.09, 4.0, 0.3};
+const WoodStyle kSignWood{qRgb(156, 112, 66), qRgb(122, 84, 46), qRgb(80, 52, 26), 0.09, 4.0, 0.3};
 
 QImage meadowBase(int w, int h, std::uint32_t seed) {
   return renderField(w, h, [&](int x, int y) {
@@ -246,8 +246,9 @@ class Nature : public Theme {
     style.capHeight = 28.0;
     style.weight = 0.16;
     style.spacing = 0.09;
-    paintCarved(p, wordOutline("Velloru", style, QPointF(300, 149)), QColor(80, 50, 22),
-                QColor(30, 14, 2, 220), QColor(255, 230, 180, 140));
+    // Routed into the plank and painted cream, like a trail sign.
+    paintCarved(p, wordOutline("Velloru", style, QPointF(300, 149)), QColor(248, 238, 200),
+                QColor(60, 34, 10, 170), QColor(255, 250, 230, 150));
     leaf(p, QPointF(205, 130), 18, 5, -30, QColor(70, 130, 40));
     leaf(p, QPointF(396, 168), 18, 5, 150, QColor(90, 150, 40));
     leaf(p, QPointF(390, 130), 14, 4, 20, QColor(60, 120, 30));

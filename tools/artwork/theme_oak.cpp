@@ -1,6 +1,7 @@
 // "Oak": a pale, quarter-sawn oak table top of three planks, hollows carved
 // and stained darker, walnut dowels with brass nails for the move dots, the
-// name branded into the wood, rubies for the gems and an acorn for the turn.
+// name branded into the wood, step-cut garnets for the gems and an acorn for
+// the turn.
 // The whole strip is shown with white see-through, so it keeps pure white
 // out of everything that must show.
 
@@ -16,8 +17,10 @@ namespace {
 
 const WoodStyle kOak{
     qRgb(222, 182, 118), qRgb(192, 146, 84), qRgb(140, 96, 48), 0.032, 3.0, 0.24, 0.16};
-const WoodStyle kOakBowl{
-    qRgb(150, 150, 150), qRgb(122, 122, 122), qRgb(84, 84, 84), 0.05, 4.0, 0.25};
+// The hollows' grain, laid over their stain: coarse and open, wide rings
+// with dark pores and the silvery flecks of quarter-sawn oak.
+const WoodStyle kHollowGrain{qRgb(160, 160, 160), qRgb(128, 128, 128), qRgb(92, 92, 92),
+                             0.04, 1.0, 0.18, 0.14, 0.40};
 const QColor kWalnut(92, 58, 30);
 
 // A lobed oak leaf.
@@ -71,6 +74,60 @@ void planks(QPainter& p, int w, int h, std::uint32_t seed, std::initializer_list
   }
 }
 
+// An octagon: the rectangle centre +- half with its corners cut by cut.
+QPolygonF octagon(QPointF c, QSizeF half, double cut) {
+  const double l = c.x() - half.width();
+  const double r = c.x() + half.width();
+  const double t = c.y() - half.height();
+  const double b = c.y() + half.height();
+  return {QPointF(l + cut, t), QPointF(r - cut, t), QPointF(r, t + cut), QPointF(r, b - cut),
+          QPointF(r - cut, b), QPointF(l + cut, b), QPointF(l, b - cut), QPointF(l, t + cut)};
+}
+
+// A step-cut stone seen from above: rows of long facets stepping down in
+// rings to a flat table, alternately catching the light and the dark.
+void paintStepCutGem(QPainter& p, QPointF c, QSizeF half, double cut, const QColor& base) {
+  const QRgb dark = mixColour(base, QColor(0, 0, 0), 0.7).rgb();
+  const QRgb light = mixColour(base, QColor(255, 236, 230), 0.55).rgb();
+  const double steps[] = {1.0, 0.80, 0.62, 0.46};
+  auto ring = [&](double k) { return octagon(c, half * k, cut * k); };
+  p.save();
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i + 1 < 4; ++i) {
+    const QPolygonF outer = ring(steps[i]);
+    const QPolygonF inner = ring(steps[i + 1]);
+    for (int j = 0; j < 8; ++j) {
+      const QPolygonF facet{outer[j], outer[(j + 1) % 8], inner[(j + 1) % 8], inner[j]};
+      const QPointF mid = (outer[j] + outer[(j + 1) % 8]) / 2.0 - c;
+      const double lit = 0.5 + 0.5 * std::cos(std::atan2(mid.y(), mid.x()) + 0.75 * kPi);
+      // The inner rows face the other way: light and dark alternate.
+      const double shade = i % 2 == 0 ? lit : 1.0 - lit;
+      p.setBrush(QColor(ramp({dark, base.rgb(), light}, shade)));
+      p.drawPolygon(facet);
+    }
+  }
+  const QPolygonF table = ring(steps[3]);
+  QLinearGradient tg(table.boundingRect().topLeft(), table.boundingRect().bottomRight());
+  tg.setColorAt(0.0, mixColour(base, QColor(255, 255, 255), 0.25));
+  tg.setColorAt(0.6, base);
+  tg.setColorAt(1.0, mixColour(base, QColor(0, 0, 0), 0.35));
+  p.setBrush(tg);
+  p.drawPolygon(table);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(withAlpha(mixColour(base, QColor(255, 255, 255), 0.6), 80), 0.6));
+  for (int i = 1; i < 4; ++i) p.drawPolygon(ring(steps[i]));
+  p.setPen(QPen(base.darker(330), 1.3));
+  p.drawPolygon(ring(1.0));
+  // Light glancing off the table.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 255, 255, 190));
+  const QRectF t = table.boundingRect();
+  p.drawPolygon(QPolygonF{t.topLeft() + QPointF(t.width() * 0.18, t.height() * 0.12),
+                          t.topLeft() + QPointF(t.width() * 0.55, t.height() * 0.12),
+                          t.topLeft() + QPointF(t.width() * 0.18, t.height() * 0.50)});
+  p.restore();
+}
+
 class Oak : public Theme {
  public:
   void paintBoardBase(QPainter& p) override {
@@ -90,8 +147,10 @@ class Oak : public Theme {
 
   void paintPocket(QPainter& p, const PocketShape& s, Pocket kind) override {
     const QSize size = kind == Pocket::Pit ? QSize(65, 65) : QSize(96, 259);
-    const QImage grain = woodBowlField(size.width(), size.height(), kind == Pocket::Pit ? 17u : 19u,
-                                       kOakBowl, s.centre(), kind == Pocket::Pit ? 1.0 : 0.32);
+    // Carved along the grain: the stores' grain runs the length of the trough.
+    const QImage grain =
+        woodHollowField(size.width(), size.height(), kind == Pocket::Pit ? 17u : 19u, kHollowGrain,
+                        kind == Pocket::Pit ? Qt::Horizontal : Qt::Vertical);
     BowlStyle style;
     style.lipLight = QColor(236, 200, 140);
     style.lipDark = QColor(120, 78, 34);
@@ -166,7 +225,8 @@ class Oak : public Theme {
   }
 
   void paintGem(QPainter& p) override {
-    paintCutGem(p, QPointF(15, 15), 14.0, QColor(206, 22, 52), 8, kPi / 8.0);
+    // A garnet in the old step cut, as set in a country ring.
+    paintStepCutGem(p, QPointF(15, 15), QSizeF(11.5, 13.5), 5.0, QColor(176, 18, 44));
   }
 
   void paintTurnIndicator(QPainter& p) override {

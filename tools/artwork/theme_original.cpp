@@ -1,6 +1,6 @@
 // "Original": the classic carved wooden board. Warm walnut with long grain, a
-// raised bevelled edge with maple stringing, bowls carved across the end
-// grain, brass inlays and glass pebbles.
+// raised bevelled edge with maple stringing, bowls carved along the grain,
+// the name carved and gilded, brass inlays and glass pebbles.
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -13,8 +13,10 @@ namespace artwork {
 namespace {
 
 const WoodStyle kWalnut{qRgb(156, 96, 54), qRgb(116, 66, 34), qRgb(66, 34, 16), 0.05, 5.0, 0.30};
-const WoodStyle kBowlGrain{
-    qRgb(150, 150, 150), qRgb(118, 118, 118), qRgb(70, 70, 70), 0.05, 5.0, 0.3};
+// The hollows' grain, laid over their walnut brown: fine, straight and
+// close, with the soft sheen of figured walnut.
+const WoodStyle kHollowGrain{qRgb(168, 168, 168), qRgb(126, 126, 126), qRgb(72, 72, 72),
+                             0.07, 2.4, 0.20, 0.0, 0.0, 0.10};
 const QColor kBrassLight(240, 206, 120);
 const QColor kBrass(184, 140, 58);
 const QColor kBrassDark(104, 72, 24);
@@ -24,6 +26,15 @@ QBrush brassBrush(QRectF r) {
   g.setColorAt(0.0, kBrassLight);
   g.setColorAt(0.5, kBrass);
   g.setColorAt(1.0, kBrassDark);
+  return g;
+}
+
+// Gold leaf laid in carved letters, bright against the dark walnut.
+QBrush giltBrush(QRectF r) {
+  QLinearGradient g(r.topLeft(), r.bottomLeft());
+  g.setColorAt(0.0, QColor(255, 240, 176));
+  g.setColorAt(0.5, QColor(244, 204, 112));
+  g.setColorAt(1.0, QColor(255, 224, 148));
   return g;
 }
 
@@ -84,8 +95,10 @@ class Original : public Theme {
 
   void paintPocket(QPainter& p, const PocketShape& s, Pocket kind) override {
     const QSize size = kind == Pocket::Pit ? QSize(65, 65) : QSize(96, 259);
-    const QImage grain = woodBowlField(size.width(), size.height(), kind == Pocket::Pit ? 7u : 9u,
-                                       kBowlGrain, s.centre(), kind == Pocket::Pit ? 1.0 : 0.32);
+    // Carved along the grain: the stores' grain runs the length of the trough.
+    const QImage grain =
+        woodHollowField(size.width(), size.height(), kind == Pocket::Pit ? 7u : 9u, kHollowGrain,
+                        kind == Pocket::Pit ? Qt::Horizontal : Qt::Vertical);
     BowlStyle style;
     style.lipLight = QColor(200, 136, 84);
     style.lipDark = QColor(70, 36, 16);
@@ -159,7 +172,8 @@ class Original : public Theme {
     style.spacing = 0.09;
     style.slant = 0.08;
     const QPainterPath word = wordOutline("Velloru", style, QPointF(300.0, 149.0));
-    paintCarved(p, word, QColor(58, 28, 10), QColor(10, 2, 0, 220), QColor(255, 210, 150, 150));
+    paintCarved(p, word, giltBrush(word.boundingRect()), QColor(40, 16, 0, 120),
+                QColor(255, 244, 210, 120));
     for (QPointF c : {QPointF(185.0, 149.0), QPointF(415.0, 149.0)})
       paintCarved(p, rosette(c, 11.0), QColor(70, 36, 14), QColor(10, 2, 0, 200),
                   QColor(255, 210, 150, 130));
@@ -216,7 +230,8 @@ class Original : public Theme {
     style.spacing = 0.09;
     style.slant = 0.08;
     const QPainterPath word = wordOutline("Velloru", style, QPointF(290.0, 74.0));
-    paintCarved(p, word, QColor(56, 26, 8), QColor(8, 2, 0, 230), QColor(255, 210, 150, 170));
+    paintCarved(p, word, giltBrush(word.boundingRect()), QColor(40, 16, 0, 170),
+                QColor(255, 244, 210, 140));
     for (QPointF c : {QPointF(62.0, 75.0), QPointF(518.0, 75.0)})
       paintCarved(p, rosette(c, 24.0), QColor(66, 34, 12), QColor(8, 2, 0, 210),
                   QColor(255, 210, 150, 150));
