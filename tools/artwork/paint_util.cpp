@@ -139,6 +139,15 @@ QRgb mixRgb(QRgb a, QRgb b, double t) {
                m(qAlpha(a), qAlpha(b)));
 }
 
+QLinearGradient gemTableFill(QPointF from, QPointF to, const QColor& base, double lift, double middle,
+                             double shade) {
+  QLinearGradient fill(from, to);
+  fill.setColorAt(0.0, mixColour(base, QColor(255, 255, 255), lift));
+  fill.setColorAt(middle, base);
+  fill.setColorAt(1.0, mixColour(base, QColor(0, 0, 0), shade));
+  return fill;
+}
+
 QColor withAlpha(const QColor& c, int alpha) {
   QColor r = c;
   r.setAlpha(alpha);

@@ -44,6 +44,12 @@ QColor mixColour(const QColor& a, const QColor& b, double t);
 QRgb mixRgb(QRgb a, QRgb b, double t);
 QColor withAlpha(const QColor& c, int alpha);
 
+// The fill of a cut gem's flat top facet: the stone's colour lifted towards
+// white at `from`, itself at `middle` (0..1 along the way) and shaded towards
+// black at `to`.
+QLinearGradient gemTableFill(QPointF from, QPointF to, const QColor& base, double lift, double middle,
+                             double shade);
+
 // Colour ramp through evenly spaced stops, t in [0, 1].
 QRgb ramp(std::initializer_list<QRgb> stops, double t);
 

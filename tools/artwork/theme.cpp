@@ -311,11 +311,7 @@ void paintCutGem(QPainter& p, QPointF c, double r, const QColor& base, int sides
 
   QPolygonF table;
   for (int i = 0; i < sides; ++i) table << at(rotation + i * step, r * 0.52);
-  QLinearGradient tg(c - QPointF(r * 0.5, r * 0.5), c + QPointF(r * 0.5, r * 0.5));
-  tg.setColorAt(0.0, mixColour(base, QColor(255, 255, 255), 0.22));
-  tg.setColorAt(0.55, base);
-  tg.setColorAt(1.0, mixColour(base, QColor(0, 0, 0), 0.3));
-  p.setBrush(tg);
+  p.setBrush(gemTableFill(c - QPointF(r * 0.5, r * 0.5), c + QPointF(r * 0.5, r * 0.5), base, 0.22, 0.55, 0.3));
   p.drawPolygon(table);
 
   p.setBrush(Qt::NoBrush);

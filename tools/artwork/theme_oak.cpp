@@ -107,11 +107,7 @@ void paintStepCutGem(QPainter& p, QPointF c, QSizeF half, double cut, const QCol
     }
   }
   const QPolygonF table = ring(steps[3]);
-  QLinearGradient tg(table.boundingRect().topLeft(), table.boundingRect().bottomRight());
-  tg.setColorAt(0.0, mixColour(base, QColor(255, 255, 255), 0.25));
-  tg.setColorAt(0.6, base);
-  tg.setColorAt(1.0, mixColour(base, QColor(0, 0, 0), 0.35));
-  p.setBrush(tg);
+  p.setBrush(gemTableFill(table.boundingRect().topLeft(), table.boundingRect().bottomRight(), base, 0.25, 0.6, 0.35));
   p.drawPolygon(table);
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(withAlpha(mixColour(base, QColor(255, 255, 255), 0.6), 80), 0.6));
