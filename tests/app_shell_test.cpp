@@ -149,6 +149,8 @@ TEST_F(StartupTest, OpensOnlyTheGameWindowWithTheDefaults) {
   EXPECT_TRUE(W().mnuThemePicker(1)->Checked());
   for (int i = 0; i < 8; ++i) EXPECT_EQ(W().mnuThemePicker(i)->Checked(), i == 1);
   EXPECT_EQ(FileQuit(), W().FileQuit());
+  ASSERT_NE(fw::PluginEntrypoints(), nullptr) << "start-up allocates the plug-in table";
+  EXPECT_TRUE(fw::PluginEntrypoints()->empty());
 }
 
 TEST_F(StartupTest, ControlsStandAtTheirPlaces) {
@@ -314,14 +316,25 @@ TEST_F(ResourceFiles, ADamagedSoundIsNilAndTheGameSoundsLoad) {
       {"no format chunk", withU32(good, 12, 0x20746d66u ^ 0x01000000u)},
       {"a picture", QByteArray("\x89PNG\r\n\x1a\n") + good.mid(8)},
   };
-  for (const auto& [what, bytes] : damaged) {
-    QFile file(dir_.filePath("Winner.wav"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  // Writes the bytes as the named file in the resources folder and opens it.
+  auto openWritten = [&](const char* name, const QByteArray& bytes) {
+    QFile file(dir_.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
     file.close();
-    EXPECT_EQ(fw::FolderItem(file.fileName().toStdString()).OpenAsSound(), nullptr) << what;
-  }
+    return fw::FolderItem(file.fileName().toStdString()).OpenAsSound();
+  };
+  for (const auto& [what, bytes] : damaged) EXPECT_EQ(openWritten("Winner.wav", bytes), nullptr) << what;
   EXPECT_EQ(Winner(), nullptr) << "the accessor gives the nil on";
+
+  // Readable all the same: a tag appended after the RIFF chunk, and a data
+  // chunk (the file's last) that ends in a partial sample frame.
+  ASSERT_EQ(dataAt + 8 + dataSize, good.size()) << "the data chunk ends the file";
+  const std::pair<const char*, QByteArray> playable[] = {
+      {"bytes after the sound", good + QByteArray("TAG extra bytes some tools append")},
+      {"a partial last frame", withU32(withU32(good, 4, riffSize + 1), dataAt + 4, dataSize + 1) + '\0'},
+  };
+  for (const auto& [what, bytes] : playable) EXPECT_NE(openWritten("Loser.wav", bytes), nullptr) << what;
 }
 
 // With no resources at all the window still opens, blank but alive.

@@ -1,7 +1,9 @@
 // Board clicks and the menu commands with their enabled and checked states.
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 
 #include "GameTestSupport.h"
 #include "game/Module1.h"
@@ -252,6 +254,44 @@ TEST_F(MenuCommands, AShortcutReachesOnlyAnEnabledItem) {
   EXPECT_EQ(W().GemCount, 4);
   QTest::keyClick(window, Qt::Key_M, Qt::ControlModifier);
   EXPECT_FALSE(W().ShowMoves);
+}
+
+// Keys pressed while a move plays wait for it to end: Switch Turn is then
+// refused, as the game has started; New Game asks; Quit leaves the event
+// loop, which went on running until the move was over.
+TEST_F(MenuCommands, ShortcutsDuringAMoveAreCarriedOutWhenItEnds) {
+  QWidget* window = W().TopLevelWidget();
+  dialogAnswer = 2;  // "Keep Playing"
+  bool pressed = false;
+  int probes = 0;
+  int stillRunning = 0;
+  fw::SetClockForTesting([&, t = 0.0]() mutable {
+    if (!pressed && W().PitsCount[1] == 0) {  // half a second in
+      pressed = true;
+      for (Qt::Key key : {Qt::Key_T, Qt::Key_N, Qt::Key_Q}) QTest::keyClick(window, key, Qt::ControlModifier);
+    }
+    if (pressed && W().PitsCount[5] == 5 && probes++ == 0) {
+      // The last gem is down: the program has not been told to quit yet, so
+      // a new event loop still runs, and nothing else was carried out.
+      QEventLoop probe;
+      QTimer::singleShot(0, &probe, [&] { probe.exit(1); });
+      stillRunning = probe.exec();
+      EXPECT_TRUE(dialogs.empty());
+    }
+    return t += 50000;
+  });
+  QTimer fallback;
+  fallback.setSingleShot(true);
+  QObject::connect(&fallback, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+  fallback.start(3000);
+  QTimer::singleShot(0, [] { Click(1); });
+  EXPECT_EQ(QCoreApplication::exec(), 0);
+  EXPECT_EQ(stillRunning, 1);
+  EXPECT_EQ(Board(), (Holes{0, 5, 5, 5, 5, 4, 0, 4, 4, 4, 4, 4, 4, 0}));
+  EXPECT_EQ(W().PlayersTurn, 2) << "Switch Turn was refused";
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_EQ(dialogs[0].Message, "Are you sure that you want to start a new game?");
+  EXPECT_TRUE(W().GameStarted);
 }
 
 TEST_F(MenuCommands, ThemesKeepExactlyOneCheckAndTheGame) {

@@ -41,6 +41,7 @@ void NewAppInstance() {
 
 void Startup() {
   fw::RuntimeInitExternalClasses();
+  fw::InitPluginEntrypoints();  // the program has no plug-ins
   InitFileTypes();
   NewAppInstance();
   ApplicationAddMenuHandlers();

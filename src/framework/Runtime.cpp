@@ -24,9 +24,17 @@ namespace detail {
 int backgroundCountdown = 1;
 extern bool clockPolled;
 bool HandleMenuShortcut(QObject* receiver, QKeyEvent* event);  // Window.cpp
+extern bool probingFocus;                                      // Window.cpp
 }  // namespace detail
 
 namespace {
+
+// What waits for the outermost handler to return: a handler, or a command
+// that dispatches its own.
+struct IdleEntry {
+  std::function<void()> fn;
+  bool isHandler = true;
+};
 
 struct RuntimeState {
   std::unique_ptr<QApplication> qtApp;
@@ -34,11 +42,13 @@ struct RuntimeState {
   ExceptionHelper helper = nullptr;
   int handlerDepth = 0;
   int exitStatus = 0;
-  std::deque<std::function<void()>> idleQueue;
+  bool quitting = false;
+  std::deque<IdleEntry> idleQueue;
   bool idleRunScheduled = false;
   bool releaseScheduled = false;
   std::vector<QWidget*> modalDialogs;
   QObject* inputGate = nullptr;
+  std::unique_ptr<std::vector<void (*)()>> pluginEntrypoints;
 };
 
 RuntimeState& State() {
@@ -90,13 +100,18 @@ bool BelongsToModalDialog(QObject* receiver) {
 }
 
 // Sits in front of every event of the application: while a program handler
-// runs, input meant for the program's windows is dropped; otherwise a key
-// press may be a menu shortcut.
+// runs, input meant for the program's windows is dropped, but for a menu
+// shortcut, which waits for the handler to return; otherwise a key press may
+// be a menu shortcut.
 class InputGate : public QObject {
  public:
   bool eventFilter(QObject* receiver, QEvent* event) override {
-    if (!IsInputEvent(event->type())) return false;
-    if (InProgramHandler()) return !BelongsToModalDialog(receiver);
+    if (!IsInputEvent(event->type()) || detail::probingFocus) return false;
+    if (InProgramHandler()) {
+      if (BelongsToModalDialog(receiver)) return false;
+      if (event->type() == QEvent::KeyPress) detail::HandleMenuShortcut(receiver, static_cast<QKeyEvent*>(event));
+      return true;
+    }
     if (event->type() == QEvent::KeyPress) {
       return detail::HandleMenuShortcut(receiver, static_cast<QKeyEvent*>(event));
     }
@@ -109,10 +124,15 @@ void ScheduleIdleRun();
 void RunIdleQueue() {
   RuntimeState& state = State();
   state.idleRunScheduled = false;
-  while (!state.idleQueue.empty() && !InProgramHandler()) {
-    std::function<void()> fn = std::move(state.idleQueue.front());
+  // Once the program is quitting, nothing that waited runs any more.
+  while (!state.idleQueue.empty() && !InProgramHandler() && !state.quitting) {
+    IdleEntry entry = std::move(state.idleQueue.front());
     state.idleQueue.pop_front();
-    Dispatch(fn);
+    if (entry.isHandler) {
+      Dispatch(entry.fn);
+    } else {
+      entry.fn();
+    }
   }
 }
 
@@ -195,6 +215,10 @@ void RuntimeInitExternalClasses() {
   QCoreApplication::setApplicationName(QStringLiteral("Velloru"));
 }
 
+void InitPluginEntrypoints() { State().pluginEntrypoints = std::make_unique<std::vector<void (*)()>>(); }
+
+const std::vector<void (*)()>* PluginEntrypoints() { return State().pluginEntrypoints.get(); }
+
 void RuntimeRegisterAppObject(std::unique_ptr<Application> app) { State().app = std::move(app); }
 
 Application* GetAppObject() { return State().app.get(); }
@@ -202,6 +226,7 @@ Application* GetAppObject() { return State().app.get(); }
 int RuntimeRun() {
   RuntimeState& state = State();
   state.exitStatus = 0;
+  state.quitting = false;
   QTimer::singleShot(0, QCoreApplication::instance(), [] {
     if (Application* app = GetAppObject()) Dispatch([app] { app->Event_Open(); });
   });
@@ -213,6 +238,7 @@ int RuntimeExit() {
   detail::CloseAllWindowsForExit();
   state.idleQueue.clear();
   state.app.reset();
+  state.pluginEntrypoints.reset();
   state.qtApp.reset();
   state.inputGate = nullptr;
   return state.exitStatus;
@@ -220,6 +246,7 @@ int RuntimeExit() {
 
 void Quit(int status) {
   State().exitStatus = status;
+  State().quitting = true;
   QCoreApplication::exit(status);
 }
 
@@ -245,7 +272,12 @@ void Dispatch(const std::function<void()>& handler) {
 bool InProgramHandler() { return State().handlerDepth > 0; }
 
 void DeliverWhenIdle(std::function<void()> fn) {
-  State().idleQueue.push_back(std::move(fn));
+  State().idleQueue.push_back({std::move(fn), true});
+  if (!InProgramHandler()) ScheduleIdleRun();
+}
+
+void DeliverCommandWhenIdle(std::function<void()> fn) {
+  State().idleQueue.push_back({std::move(fn), false});
   if (!InProgramHandler()) ScheduleIdleRun();
 }
 
@@ -265,10 +297,12 @@ void ResetRuntimeForTesting() {
   RuntimeState& state = State();
   detail::CloseAllWindowsForExit();
   state.app.reset();
+  state.pluginEntrypoints.reset();
   state.idleQueue.clear();
   state.idleRunScheduled = false;
   state.releaseScheduled = false;
   state.handlerDepth = 0;
+  state.quitting = false;
 }
 
 }  // namespace fw

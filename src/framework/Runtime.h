@@ -3,6 +3,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -20,6 +21,11 @@ void RuntimeInit(int& argc, char** argv);
 void RuntimeSetExceptionHelper(ExceptionHelper helper);
 void RunFrameworkInitialization(void (*startup)());
 void RuntimeInitExternalClasses();
+// Allocates the framework's table of plug-in entry points, empty: plug-ins
+// would add theirs to it.
+void InitPluginEntrypoints();
+// The table of plug-in entry points, or nil before InitPluginEntrypoints.
+const std::vector<void (*)()>* PluginEntrypoints();
 void RuntimeRegisterAppObject(std::unique_ptr<Application> app);
 Application* GetAppObject();
 // Runs the event loop: the application's Open event fires once the loop has
@@ -38,14 +44,20 @@ void Quit(int status = 0);
 void Dispatch(const std::function<void()>& handler);
 
 // True while a program handler runs. The background task then delivers none
-// of the program's events: clicks, keys and menu choices are dropped, timer
-// ticks are skipped, and socket events and window closes wait until the
-// outermost handler returns.
+// of the program's events: clicks, other keys and choices on the menu bar
+// are dropped, timer ticks are skipped, and socket events, window closes and
+// menu commands given by their shortcut keys wait until the outermost
+// handler returns.
 bool InProgramHandler();
 
 // Runs fn through Dispatch as soon as no program handler is running: at once
 // when none is, otherwise after the outermost one returns.
 void DeliverWhenIdle(std::function<void()> fn);
+
+// Like DeliverWhenIdle, in the same queue, but fn is not a handler itself:
+// it runs outside any, and dispatches the handlers it calls (a menu update,
+// a menu command) on its own.
+void DeliverCommandWhenIdle(std::function<void()> fn);
 
 // While alive, input reaches the given modal dialog even though a program
 // handler is waiting for it.

@@ -36,25 +36,24 @@ bool IsUsableFormat(const QByteArray& bytes, qsizetype body, quint32 size) {
   return blockAlign == channels * (bits / 8) && byteRate == static_cast<quint64>(rate) * blockAlign;
 }
 
-// Reads the whole file and checks it as a RIFF/WAVE file: the RIFF chunk
-// spans the file, every chunk inside it lies wholly within it, and a usable
-// format chunk is followed by a data chunk of whole sample frames.
-bool IsWholeWave(const std::string& path) {
+// Reads the whole file and checks that it can be read as a RIFF/WAVE sound:
+// the RIFF chunk lies within the file, every chunk inside it lies wholly
+// within it, and a usable format chunk is followed by a data chunk. Bytes
+// after the RIFF chunk (tags some tools append) are not part of the sound,
+// and a partial frame at the end of the data is simply not played.
+bool IsReadableWave(const std::string& path) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) return false;
   const QByteArray bytes = file.readAll();
   if (bytes.size() != file.size() || bytes.size() < 12) return false;
   if (!bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return false;
-  const quint64 riffSize = U32(bytes, 4);
-  const quint64 end = 8 + riffSize;
-  // An odd-sized RIFF chunk may be followed by its pad byte.
-  const auto length = static_cast<quint64>(bytes.size());
-  if (length != end && !(length == end + 1 && riffSize % 2 == 1)) return false;
+  const quint64 end = 8 + static_cast<quint64>(U32(bytes, 4));
+  if (end > static_cast<quint64>(bytes.size())) return false;
 
   quint16 blockAlign = 0;
   bool haveData = false;
-  for (quint64 at = 12; at < end;) {
-    if (at + 8 > end) return false;
+  // A few bytes too few for another chunk header are left alone.
+  for (quint64 at = 12; at + 8 <= end;) {
     const QByteArray id = bytes.mid(static_cast<qsizetype>(at), 4);
     const quint32 size = U32(bytes, static_cast<qsizetype>(at + 4));
     const quint64 body = at + 8;
@@ -63,7 +62,7 @@ bool IsWholeWave(const std::string& path) {
       if (blockAlign != 0 || !IsUsableFormat(bytes, static_cast<qsizetype>(body), size)) return false;
       blockAlign = U16(bytes, static_cast<qsizetype>(body + 12));
     } else if (id == "data") {
-      if (haveData || blockAlign == 0 || size % blockAlign != 0) return false;
+      if (haveData || blockAlign == 0) return false;
       haveData = true;
     }
     // Chunks are padded to an even length; the last one may lack its pad.
@@ -79,7 +78,7 @@ Sound::Sound(std::string path) : path_(std::move(path)) {}
 Sound::~Sound() = default;
 
 SoundPtr Sound::Open(const std::string& path) {
-  if (!IsWholeWave(path)) return nullptr;
+  if (!IsReadableWave(path)) return nullptr;
   return std::make_shared<Sound>(path);
 }
 

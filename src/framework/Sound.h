@@ -20,8 +20,9 @@ class Sound {
   Sound(const Sound&) = delete;
   Sound& operator=(const Sound&) = delete;
 
-  // Reads the file; nil when it is missing, is no WAVE file, or is damaged:
-  // cut short, or with chunk sizes that do not fit its length.
+  // Reads the file; nil when it is missing, is no WAVE file, or cannot be
+  // read whole: cut short, a chunk running past the end, no usable format
+  // or data chunk. Bytes after the sound are ignored.
   static SoundPtr Open(const std::string& path);
 
   void Play();

@@ -119,13 +119,33 @@ Window* WindowShowingApplicationMenuBar() {
   return nullptr;
 }
 
+}  // namespace
+
+namespace detail {
+
+bool probingFocus = false;
+
+}  // namespace detail
+
+namespace {
+
 // Whether the widget with the keyboard focus keeps this key for itself, as an
-// editable text field keeps Ctrl+A for selecting its text.
+// editable text field keeps Ctrl+A for selecting its text. The question
+// passes the input gate even while a handler runs.
 bool FocusTakesKey(QObject* receiver, const QKeyEvent& event) {
   QKeyEvent probe(QEvent::ShortcutOverride, event.key(), event.modifiers(), event.text());
   probe.ignore();
+  detail::probingFocus = true;
   QCoreApplication::sendEvent(receiver, &probe);
+  detail::probingFocus = false;
   return probe.isAccepted();
+}
+
+// A menu command given by its shortcut: the menus are updated first, and a
+// disabled item does nothing.
+void ChooseByShortcut(Window* target, const std::shared_ptr<MenuItem>& item) {
+  target->UpdateMenus();
+  if (item->IsActive()) target->ChooseMenuItem(item);
 }
 
 }  // namespace
@@ -157,8 +177,18 @@ bool HandleMenuShortcut(QObject* receiver, QKeyEvent* event) {
   const QKeySequence pressed(event->keyCombination());
   std::shared_ptr<MenuItem> match = target->MenuBar()->FindByShortcut(pressed);
   if (!match || FocusTakesKey(receiver, *event)) return false;
-  target->UpdateMenus();
-  if (match->IsActive()) target->ChooseMenuItem(match);
+  if (InProgramHandler()) {
+    // Carried out once the running handler (a move, say) has returned, in
+    // the order given, as the menus then allow. A key held down gives one
+    // command, not a pile of them.
+    if (!event->isAutoRepeat()) {
+      DeliverCommandWhenIdle([target, match] {
+        if (IsOpen(target)) ChooseByShortcut(target, match);
+      });
+    }
+    return true;
+  }
+  ChooseByShortcut(target, match);
   return true;
 }
 

@@ -20,9 +20,12 @@ extern bool isHost;
 // The network window is up and not connected.
 extern bool SocketIsVisible;
 
-// The most text the receive buffer is meant to hold. Another copy of the
+// The receive buffer's bound. Once it holds this much, it takes no more
+// reads while complete lines wait in it; but one read may bring up to the
+// socket's own 64 KiB, and the complete lines of that read are kept too, so
+// the buffer can hold up to about twice this, 128 KiB. Another copy of the
 // game sends a few short lines per move; only a peer that sends junk, or
-// lines faster than they are parsed, fills it.
+// lines faster than they are parsed, comes near it.
 inline constexpr std::size_t kMaxBuffered = 64 * 1024;
 
 // Writes one complete message line to the network window's socket.
