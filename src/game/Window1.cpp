@@ -236,9 +236,11 @@ void Window1::ResetGame() {
   Initialize();
   GameStarted = false;
   GameOver = false;
-  if (isNetworkGame) {
-    SocketMod::SendData("StartGame" + Module1::sep + fw::Str(GemCount) + Module1::sep + fw::Chr(13));
-  }
+  if (isNetworkGame) SendStartGame();
+}
+
+void Window1::SendStartGame() const {
+  SocketMod::SendData("StartGame" + Module1::sep + fw::Str(GemCount) + Module1::sep + fw::Chr(13));
 }
 
 int Window1::NextHole(int h) const { return Board::NextHole(h, PlayersTurn); }

@@ -186,4 +186,7 @@ class Window1 : public fw::Window {
   // the accessor is not called, so its file is not read.
   void PlaySound(fw::SoundPtr (*accessor)()) const;
   void ShowTurnMarkers();
+  // Tells the peer of a network game to start a new game with GemCount gems
+  // a pit.
+  void SendStartGame() const;
 };

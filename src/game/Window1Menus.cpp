@@ -84,6 +84,8 @@ void Window1::Event_EnableMenuItems() {
   for (const fw::MenuItemPtr& item : {mnuHvH(), mnuHvC(), mnuG3(), mnuG4(), mnuG5(), mnuG6(), mnuGems(), mnuLeaveGem()}) {
     item->SetEnabled(setUp);
   }
+  // Both sides of a network game capture by the standard rule.
+  if (isNetworkGame) mnuLeaveGem()->SetEnabled(false);
 
   mnuHvH()->SetChecked(!IsComputer);
   mnuHvC()->SetChecked(IsComputer);
@@ -130,24 +132,28 @@ bool Window1::_mnuHvC_Action() {
 bool Window1::_mnuG3_Action() {
   GemCount = 3;
   Initialize();
+  if (isNetworkGame) SendStartGame();
   return false;
 }
 
 bool Window1::_mnuG4_Action() {
   GemCount = 4;
   Initialize();
+  if (isNetworkGame) SendStartGame();
   return false;
 }
 
 bool Window1::_mnuG5_Action() {
   GemCount = 5;
   Initialize();
+  if (isNetworkGame) SendStartGame();
   return false;
 }
 
 bool Window1::_mnuG6_Action() {
   GemCount = 6;
   Initialize();
+  if (isNetworkGame) SendStartGame();
   return false;
 }
 

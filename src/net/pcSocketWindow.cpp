@@ -264,8 +264,10 @@ void pcSocketWindow::TCPSocket1_Connected(fw::TCPSocket* /*socket*/) {
   Window1* game = Window1::Instance();
   game->isNetworkGame = true;
   // A network game is played by the two people: the computer plays for
-  // neither side, on either machine.
+  // neither side, on either machine. Both boards capture by the standard
+  // rule, whatever either side had chosen.
   game->IsComputer = false;
+  game->LeaveGem = false;
   game->PlayersTurn = 1;
   SocketMod::isHost = false;
   if (PopupMenu1()->ListIndex() == 0) {
