@@ -302,12 +302,7 @@ TEST_F(AboutWindow, ItsMenuKeysReachTheGameWindowAsItsMenusAllowAndCtrlQQuits) {
   EXPECT_EQ(about->TopLevelWidget()->menuWidget(), nullptr);
 
   // The application leaves its event loop with status 0.
-  QTimer fallback;
-  fallback.setSingleShot(true);
-  QObject::connect(&fallback, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-  fallback.start(3000);
-  QTimer::singleShot(0, top, [top] { QTest::keyClick(top, Qt::Key_Q, Qt::ControlModifier); });
-  EXPECT_EQ(QCoreApplication::exec(), 0);
+  EXPECT_EQ(fwtest::ExecUntilQuit([top] { QTest::keyClick(top, Qt::Key_Q, Qt::ControlModifier); }), 0);
 }
 
 // --- A missing logo ------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "GameTestSupport.h"
+#include "framework_support.h"
 #include "game/Module1.h"
 #include "net/SocketMod.h"
 
@@ -280,12 +281,7 @@ TEST_F(MenuCommands, ShortcutsDuringAMoveAreCarriedOutWhenItEnds) {
     }
     return t += 50000;
   });
-  QTimer fallback;
-  fallback.setSingleShot(true);
-  QObject::connect(&fallback, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-  fallback.start(3000);
-  QTimer::singleShot(0, [] { Click(1); });
-  EXPECT_EQ(QCoreApplication::exec(), 0);
+  EXPECT_EQ(fwtest::ExecUntilQuit([] { Click(1); }), 0);
   EXPECT_EQ(stillRunning, 1);
   EXPECT_EQ(Board(), (Holes{0, 5, 5, 5, 5, 4, 0, 4, 4, 4, 4, 4, 4, 0}));
   EXPECT_EQ(W().PlayersTurn, 2) << "Switch Turn was refused";

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -63,6 +64,17 @@ inline void SpinFor(int ms) {
 inline void BusyWait(int ms) {
   const double start = fw::Microseconds();
   while (fw::Microseconds() - start < ms * 1000.0) fw::RuntimeBackgroundTask();
+}
+
+// Runs the application's event loop, starting with first, until the program
+// quits; returns its exit status, or 99 when it has not quit after timeoutMs.
+inline int ExecUntilQuit(const std::function<void()>& first, int timeoutMs = 3000) {
+  QTimer fallback;
+  fallback.setSingleShot(true);
+  QObject::connect(&fallback, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+  fallback.start(timeoutMs);
+  QTimer::singleShot(0, first);
+  return QCoreApplication::exec();
 }
 
 // Shows the window and makes it the active one, so that its keys reach it.
