@@ -111,7 +111,10 @@ TEST_F(FrameworkMenu, UpdateAppliesAutoEnableThenTheWindowsChoice) {
   EXPECT_FALSE(bar->Lookup("ThemeItem", 1)->IsActive());
 }
 
-TEST_F(FrameworkMenu, ShortcutUpdatesMenusFirstAndRunsOnlyEnabledItems) {
+// A shortcut, or an item chosen with the mouse from a menu that was opened
+// earlier: either way the menus are updated first, and an item disabled by
+// then does nothing.
+TEST_F(FrameworkMenu, ChoicesUpdateMenusFirstAndRunOnlyEnabledItems) {
   ASSERT_TRUE(fwtest::ShowActive(window));
   QWidget* top = window->TopLevelWidget();
   QTest::keyClick(top, Qt::Key_S, Qt::ControlModifier);
@@ -123,6 +126,17 @@ TEST_F(FrameworkMenu, ShortcutUpdatesMenusFirstAndRunsOnlyEnabledItems) {
   window->log.clear();
   QTest::keyClick(top, Qt::Key_N);
   EXPECT_TRUE(window->log.empty());
+
+  // Save is enabled as its menu opens, and no longer by the time it is
+  // clicked.
+  window->UpdateMenus();
+  QAction* save = bar->Lookup("FileSave")->Actions().front();
+  ASSERT_TRUE(save->isEnabled());
+  window->saveAllowed = false;
+  window->log.clear();
+  save->trigger();
+  EXPECT_EQ(window->log, (std::vector<std::string>{"enable"}));
+  EXPECT_FALSE(save->isEnabled());
 }
 
 // A choice on the menu bar during a handler is dropped; a shortcut waits for
@@ -179,7 +193,7 @@ TEST_F(FrameworkMenu, ArrayItemHandlerGetsTheChosenIndex) {
   const auto& actions = bar->Lookup("ThemeItem", 1)->Actions();
   ASSERT_FALSE(actions.empty());
   actions.front()->trigger();
-  EXPECT_EQ(window->log, (std::vector<std::string>{"theme1"}));
+  EXPECT_EQ(window->log, (std::vector<std::string>{"enable", "theme1"}));
 }
 
 TEST_F(FrameworkMenu, ShortcutIsShownAsCtrlKey) {

@@ -360,6 +360,16 @@ TEST_F(NetworkWire, EveryMessageGoesOutByteForByte) {
   ASSERT_FALSE(SocketMod::isHost);
   EXPECT_EQ(Received(0), "") << "the joining side sends no StartGame";
 
+  // Until the host's StartGame, the joining side has no board to act on.
+  for (const char* item : {"mnuSwitch", "mnuReset", "mnuG5", "mnuGems"}) EXPECT_FALSE(Enabled(item)) << item;
+  W().PlayersTurn = 2;
+  Click(10);
+  EXPECT_EQ(W().PitsCount[10], 4);
+  W().PlayersTurn = 1;
+  Send(Line("StartGame", "3"));
+  ASSERT_TRUE(WaitUntil([] { return W().GemCount == 3; }));
+  EXPECT_EQ(Received(0), "");
+
   ASSERT_TRUE(Choose("mnuSwitch"));
   EXPECT_EQ(Received(12), std::string("SwitchTurn\xBB\r"));
   EXPECT_EQ(received.size(), 12u);
@@ -385,6 +395,44 @@ TEST_F(NetworkWire, EveryMessageGoesOutByteForByte) {
   W().PlayersTurn = 2;
   Click(8);
   EXPECT_EQ(Received(12), std::string("PickHole\xBB" "8\xBB\r"));
+}
+
+// What the peer has sent and this side has not yet applied comes first,
+// before this side acts on its board: Switch Turn just after the host's
+// first move, a click just after the host's New Game, and New Game answered
+// after the host has moved while the question was up.
+TEST_F(NetworkWire, AnActionFirstAppliesWhatThePeerHasSent) {
+  Join();
+  net->Timer2()->SetMode(fw::Timer::kModeOff);  // received lines wait
+  auto arrived = [&](const std::string& text) {
+    Send(text);
+    return WaitUntil([] { return SocketMod::inBuffer.find('\r') != std::string::npos; });
+  };
+  ASSERT_TRUE(arrived(Line("StartGame", "4")));
+  SocketMod::ParseIt();
+
+  ASSERT_TRUE(arrived(Line("PickHole", "4")));
+  ASSERT_TRUE(Choose("mnuSwitch")) << "enabled when chosen";
+  EXPECT_EQ(Board(), (Holes{4, 4, 4, 0, 5, 5, 1, 5, 4, 4, 4, 4, 4, 0}));
+  EXPECT_EQ(W().PlayersTurn, 2) << "the game had started: no Switch Turn";
+
+  ASSERT_TRUE(arrived(Line("StartGame", "5")));
+  Click(10);
+  EXPECT_EQ(Board(), (Holes{6, 5, 5, 5, 5, 5, 0, 5, 5, 0, 6, 6, 6, 1}));
+  EXPECT_EQ(W().PlayersTurn, 1);
+
+  fw::SetDialogHandlerForTesting([&](const fw::DialogRequest&) {
+    Send(Line("PickHole", "3"));
+    WaitUntil([&] { return net->TCPSocket1()->BytesAvailable() > 0; });
+    return 0;  // "New Game"
+  });
+  ASSERT_TRUE(Choose("mnuReset"));
+  EXPECT_EQ(Total(), 60);
+  EXPECT_EQ(W().PitsCount[3], 5);
+  EXPECT_FALSE(W().GameStarted);
+  EXPECT_EQ(W().PlayersTurn, 2) << "as the host's move left it";
+  EXPECT_TRUE(SocketMod::inBuffer.empty());
+  EXPECT_EQ(Received(26), std::string("PickHole\xBB" "10\xBB\r") + "StartGame\xBB" "5\xBB\r");
 }
 
 TEST_F(NetworkWire, ReceivedMovesAreNotSentBack) {

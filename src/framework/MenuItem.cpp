@@ -137,9 +137,9 @@ QAction* MenuItem::MakeAction(Window* owner, QWidget* parent) {
     action = new QAction(parent);
     std::weak_ptr<MenuItem> weak = weak_from_this();
     QObject::connect(action, &QAction::triggered, action, [owner, weak] {
-      if (MenuItemPtr item = weak.lock()) {
-        if (item->IsActive()) owner->ChooseMenuItem(item);
-      }
+      // Judged by the menus as they stand now, not as they stood when the
+      // menu opened.
+      if (MenuItemPtr item = weak.lock()) owner->ChooseMenuItemAsUser(item);
     });
   }
   actions_.emplace_back(action);

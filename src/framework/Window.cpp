@@ -141,13 +141,6 @@ bool FocusTakesKey(QObject* receiver, const QKeyEvent& event) {
   return probe.isAccepted();
 }
 
-// A menu command given by its shortcut: the menus are updated first, and a
-// disabled item does nothing.
-void ChooseByShortcut(Window* target, const std::shared_ptr<MenuItem>& item) {
-  target->UpdateMenus();
-  if (item->IsActive()) target->ChooseMenuItem(item);
-}
-
 }  // namespace
 
 namespace detail {
@@ -183,12 +176,12 @@ bool HandleMenuShortcut(QObject* receiver, QKeyEvent* event) {
     // command, not a pile of them.
     if (!event->isAutoRepeat()) {
       DeliverCommandWhenIdle([target, match] {
-        if (IsOpen(target)) ChooseByShortcut(target, match);
+        if (IsOpen(target)) target->ChooseMenuItemAsUser(match);
       });
     }
     return true;
   }
-  ChooseByShortcut(target, match);
+  target->ChooseMenuItemAsUser(match);
   return true;
 }
 
@@ -400,6 +393,12 @@ void Window::UpdateMenus() {
   if (!menuBar_) return;
   menuBar_->ApplyAutoEnable();
   Dispatch([this] { Event_EnableMenuItems(); });
+}
+
+void Window::ChooseMenuItemAsUser(const std::shared_ptr<MenuItem>& item) {
+  if (!item || InProgramHandler()) return;
+  UpdateMenus();
+  if (item->IsActive()) ChooseMenuItem(item);
 }
 
 bool Window::ChooseMenuItem(const std::shared_ptr<MenuItem>& item) {

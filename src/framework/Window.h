@@ -136,6 +136,10 @@ class Window {
   // the EnableMenuItems event sets what it decides. Runs before a menu shows
   // and before a menu shortcut is handled.
   void UpdateMenus();
+  // A menu command given by the user, with the mouse or by its shortcut:
+  // the menus are updated first, and an item that is then disabled does
+  // nothing, however it looked when its menu opened. Not during a handler.
+  void ChooseMenuItemAsUser(const std::shared_ptr<MenuItem>& item);
   // Carries out a menu item as if the user chose it (when it is enabled):
   // the Quit item quits, any other runs its bound handler. Returns the
   // handler's result, false when nothing handled it.

@@ -189,4 +189,11 @@ class Window1 : public fw::Window {
   // Tells the peer of a network game to start a new game with GemCount gems
   // a pit.
   void SendStartGame() const;
+  // Before a command acts on the board of a network game: applies what the
+  // peer has already sent, then tells whether item is still enabled on the
+  // board as it now stands. Outside a network game, true.
+  bool CaughtUp(const fw::MenuItemPtr& item);
+  // The gem-count commands: a new board with that many gems a pit, and in a
+  // network game the peer's too.
+  bool ChooseGemCount(std::int32_t gems, const fw::MenuItemPtr& item);
 };

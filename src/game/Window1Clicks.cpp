@@ -18,10 +18,12 @@ bool Window1::Canvas1_MouseDown(fw::Canvas* canvas, int /*x*/, int /*y*/) {
     } else {
       moveRule();
     }
-  } else if (SocketMod::isHost) {
-    if (PlayersTurn != 2) moveRule();
   } else {
-    if (PlayersTurn != 1) moveRule();
+    // What the peer has already sent comes first; the click is judged on
+    // the board as it then stands.
+    SocketMod::CatchUp();
+    if (SocketMod::awaitingStart) return false;
+    if (SocketMod::isHost ? PlayersTurn != 2 : PlayersTurn != 1) moveRule();
   }
   return false;
 }

@@ -86,6 +86,12 @@ void Window1::Event_EnableMenuItems() {
   }
   // Both sides of a network game capture by the standard rule.
   if (isNetworkGame) mnuLeaveGem()->SetEnabled(false);
+  // The joining side waits for the host to set the game up.
+  if (isNetworkGame && SocketMod::awaitingStart) {
+    for (const fw::MenuItemPtr& item : {mnuReset(), mnuSwitch(), mnuGems(), mnuG3(), mnuG4(), mnuG5(), mnuG6()}) {
+      item->SetEnabled(false);
+    }
+  }
 
   mnuHvH()->SetChecked(!IsComputer);
   mnuHvC()->SetChecked(IsComputer);
@@ -111,7 +117,15 @@ void Window1::Event_EnableMenuItems() {
   mnuStopNetwork()->SetEnabled(isNetworkGame);
 }
 
+bool Window1::CaughtUp(const fw::MenuItemPtr& item) {
+  if (!isNetworkGame) return true;
+  SocketMod::CatchUp();
+  UpdateMenus();
+  return item->IsActive();
+}
+
 bool Window1::_mnuSwitch_Action() {
+  if (!CaughtUp(mnuSwitch())) return false;
   PlayersTurn += 1;
   if (PlayersTurn == 3) PlayersTurn = 1;
   ShowTurnMarkers();
@@ -129,29 +143,17 @@ bool Window1::_mnuHvC_Action() {
   return false;
 }
 
-bool Window1::_mnuG3_Action() {
-  GemCount = 3;
-  Initialize();
-  if (isNetworkGame) SendStartGame();
-  return false;
-}
+bool Window1::_mnuG3_Action() { return ChooseGemCount(3, mnuG3()); }
 
-bool Window1::_mnuG4_Action() {
-  GemCount = 4;
-  Initialize();
-  if (isNetworkGame) SendStartGame();
-  return false;
-}
+bool Window1::_mnuG4_Action() { return ChooseGemCount(4, mnuG4()); }
 
-bool Window1::_mnuG5_Action() {
-  GemCount = 5;
-  Initialize();
-  if (isNetworkGame) SendStartGame();
-  return false;
-}
+bool Window1::_mnuG5_Action() { return ChooseGemCount(5, mnuG5()); }
 
-bool Window1::_mnuG6_Action() {
-  GemCount = 6;
+bool Window1::_mnuG6_Action() { return ChooseGemCount(6, mnuG6()); }
+
+bool Window1::ChooseGemCount(std::int32_t gems, const fw::MenuItemPtr& item) {
+  if (!CaughtUp(item)) return false;
+  GemCount = gems;
   Initialize();
   if (isNetworkGame) SendStartGame();
   return false;
@@ -199,6 +201,8 @@ bool Window1::_mnuSound_Action() {
 
 bool Window1::_mnuReset_Action() {
   if (GameOver) {
+    // A new game goes ahead on whatever the peer has sent meanwhile.
+    if (isNetworkGame) SocketMod::CatchUp();
     ResetGame();
     return true;
   }
@@ -209,7 +213,12 @@ bool Window1::_mnuReset_Action() {
   confirmation.CancelButton.Caption = "Keep Playing";
   confirmation.CancelButton.Visible = true;
   confirmation.Message = "Are you sure that you want to start a new game?";
-  if (confirmation.ShowModal() == &confirmation.ActionButton) ResetGame();
+  if (confirmation.ShowModal() == &confirmation.ActionButton) {
+    // The peer's lines wait while the question is up: they are applied
+    // before the new game, not on it.
+    if (isNetworkGame) SocketMod::CatchUp();
+    ResetGame();
+  }
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "net/SocketMod.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -15,6 +16,7 @@ namespace SocketMod {
 std::string inBuffer;
 bool isHost = false;
 bool SocketIsVisible = false;
+bool awaitingStart = false;
 
 namespace {
 
@@ -44,6 +46,7 @@ void StartGame(const std::string& argument) {
   game->Initialize();
   game->GameStarted = false;
   game->GameOver = false;
+  awaitingStart = false;
 }
 
 void PickHole(const std::string& argument) {
@@ -106,11 +109,21 @@ void ParseIt() {
   }
 }
 
+void CatchUp() {
+  auto* net = dynamic_cast<pcSocketWindow*>(fw::Window::GetImplicitWindow("pcSocketWindow.pcSocketWindow"));
+  if (net == nullptr) return;
+  net->Timer1_Action(net->Timer1());
+  // A received move plays to its end inside ParseIt, and nothing is read
+  // meanwhile: the lines counted now are the ones parsed.
+  for (auto lines = std::count(inBuffer.begin(), inBuffer.end(), '\r'); lines > 0; --lines) ParseIt();
+}
+
 void Release() {
   inBuffer.clear();
   inBuffer.shrink_to_fit();
   isHost = false;
   SocketIsVisible = false;
+  awaitingStart = false;
 }
 
 }  // namespace SocketMod

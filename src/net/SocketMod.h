@@ -19,6 +19,9 @@ extern std::string inBuffer;
 extern bool isHost;
 // The network window is up and not connected.
 extern bool SocketIsVisible;
+// This side joined, and the host's first StartGame has not been applied
+// yet: until it is, this side has no board of the game to act on.
+extern bool awaitingStart;
 
 // The receive buffer's bound. Once it holds this much, it takes no more
 // reads while complete lines wait in it; but one read may bring up to the
@@ -46,6 +49,13 @@ void Receive(const std::string& text);
 // Takes the first complete line out of the buffer and applies it to the game
 // window; a partial line waits for the rest of its text. One line per call.
 void ParseIt();
+
+// Before this side acts on its board: reads what the socket holds into the
+// buffer, as the network window's receive handlers do, then applies every
+// complete line in it, in order, as the parse timer would. Only the lines
+// complete now: a peer that keeps sending cannot hold the action back.
+// Nothing without an open network window.
+void CatchUp();
 
 void Release();
 

@@ -206,6 +206,7 @@ void pcSocketWindow::Event_Open() {
 void pcSocketWindow::Event_Close() {
   Window1::Instance()->SetTitle(kTitle);
   SocketMod::isHost = false;
+  SocketMod::awaitingStart = false;
 }
 
 void pcSocketWindow::PosMe() {
@@ -277,6 +278,9 @@ void pcSocketWindow::TCPSocket1_Connected(fw::TCPSocket* /*socket*/) {
     game->GameOver = false;
     SocketMod::SendData("StartGame" + Module1::sep + fw::Str(game->GemCount) + Module1::sep + fw::Chr(13));
   }
+  // The joining side's board is the host's to set up: it waits for the
+  // host's StartGame before it plays or chooses anything.
+  SocketMod::awaitingStart = !SocketMod::isHost;
   game->SetTitle(kNetworkTitle);
   SetTop(kParkedTop);
 }
