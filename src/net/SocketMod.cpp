@@ -110,7 +110,7 @@ void ParseIt() {
 }
 
 void CatchUp() {
-  auto* net = dynamic_cast<pcSocketWindow*>(fw::Window::GetImplicitWindow("pcSocketWindow.pcSocketWindow"));
+  pcSocketWindow* net = pcSocketWindow::OpenInstance();
   if (net == nullptr) return;
   net->Timer1_Action(net->Timer1());
   // A received move plays to its end inside ParseIt, and nothing is read

@@ -109,8 +109,10 @@ void pcSocketWindow::SetPortForTesting(int port) { portForTesting = port; }
 pcSocketWindow::pcSocketWindow() = default;
 pcSocketWindow::~pcSocketWindow() = default;
 
-pcSocketWindow* pcSocketWindow::Instance() {
-  return fw::ImplicitInstance<pcSocketWindow>("pcSocketWindow.pcSocketWindow");
+pcSocketWindow* pcSocketWindow::Instance() { return fw::ImplicitInstance<pcSocketWindow>(kClassName); }
+
+pcSocketWindow* pcSocketWindow::OpenInstance() {
+  return dynamic_cast<pcSocketWindow*>(fw::Window::GetImplicitWindow(kClassName));
 }
 
 void pcSocketWindow::Layout() { SetProperties(kWindowDesign); }

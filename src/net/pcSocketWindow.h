@@ -28,9 +28,12 @@ class pcSocketWindow : public fw::Window {
   pcSocketWindow();
   ~pcSocketWindow() override;
 
+  static constexpr const char* kClassName = "pcSocketWindow.pcSocketWindow";
   // The accessor: the open network window, shown or hidden, or a new one.
   static pcSocketWindow* Instance();
-  std::string ClassName() const override { return "pcSocketWindow.pcSocketWindow"; }
+  // The open network window, shown or hidden, or nil: builds none.
+  static pcSocketWindow* OpenInstance();
+  std::string ClassName() const override { return kClassName; }
 
   // Construction.
   void Layout() override;
