@@ -64,6 +64,10 @@ TEST_F(FrameworkSocket, ListenAndConnectBothRaiseConnected) {
   EXPECT_TRUE(host->socket->IsConnected());
   EXPECT_TRUE(guest->socket->IsConnected());
   EXPECT_FALSE(host->socket->IsListening());
+  EXPECT_TRUE(host->socket->Listened()) << "its connection is one it accepted";
+  EXPECT_FALSE(guest->socket->Listened());
+  host->socket->Close();
+  EXPECT_FALSE(host->socket->Listened());
   EXPECT_TRUE(host->errors.empty());
   EXPECT_TRUE(guest->errors.empty());
   EXPECT_EQ(host->socket->LastErrorCode(), 0);

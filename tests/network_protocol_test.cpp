@@ -400,7 +400,8 @@ TEST_F(NetworkWire, EveryMessageGoesOutByteForByte) {
 // What the peer has sent and this side has not yet applied comes first,
 // before this side acts on its board: Switch Turn just after the host's
 // first move, a click just after the host's New Game, and New Game answered
-// after the host has moved while the question was up.
+// after the host has moved while the question was up. A click made on the
+// host's turn does nothing, even when the host's move waits to pass the turn.
 TEST_F(NetworkWire, AnActionFirstAppliesWhatThePeerHasSent) {
   Join();
   net->Timer2()->SetMode(fw::Timer::kModeOff);  // received lines wait
@@ -412,6 +413,9 @@ TEST_F(NetworkWire, AnActionFirstAppliesWhatThePeerHasSent) {
   SocketMod::ParseIt();
 
   ASSERT_TRUE(arrived(Line("PickHole", "4")));
+  Click(9);
+  EXPECT_EQ(Board(), kOpening4) << "the click came on the host's turn";
+  EXPECT_EQ(SocketMod::inBuffer, Line("PickHole", "4")) << "left to the parse timer";
   ASSERT_TRUE(Choose("mnuSwitch")) << "enabled when chosen";
   EXPECT_EQ(Board(), (Holes{4, 4, 4, 0, 5, 5, 1, 5, 4, 4, 4, 4, 4, 0}));
   EXPECT_EQ(W().PlayersTurn, 2) << "the game had started: no Switch Turn";

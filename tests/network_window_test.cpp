@@ -384,14 +384,26 @@ TEST_F(NetworkWindow, StopNetworkGameClosesTheWindowAndStartsAnOrdinaryGame) {
 
 // --- Whole connections with a raw peer ---
 
+// The side hosts whose last Connect listened, whatever its pop-up shows when
+// the peer comes: here after a Connect to join that an error ended, and with
+// "Join Game" picked again while the window waits.
 TEST_F(NetworkWindow, HostingSideConnectsStartsTheGameAndPlaysInLockstep) {
   pcSocketWindow::SetPortForTesting(0);
   W().GemCount = 5;
   W().PlayersTurn = 2;
   W().SetTitle("Velloru");
   pcSocketWindow& n = N();
+  // Port 0 cannot be joined: the attempt fails with an error that shows the
+  // window again, and the attempts every 5 s go on.
+  n.PopupMenu1()->SetListIndex(1);
+  n.PushButton1()->Push();
+  ASSERT_TRUE(WaitUntil([&] { return n.PushButton1()->Enabled(); }));
+  dialogs.clear();
+  n.PopupMenu1()->SetListIndex(0);
   n.PushButton1()->Push();
   ASSERT_TRUE(n.TCPSocket1()->IsListening());
+  EXPECT_EQ(n.Timer3()->Mode(), fw::Timer::kModeOff) << "no attempt to join takes the socket away";
+  n.PopupMenu1()->SetListIndex(1);
   // Left over from an earlier connection: not part of this game.
   SocketMod::inBuffer = "SwitchTurn\xBB\r";
 
@@ -629,15 +641,25 @@ TEST_F(NetworkWindow, JoiningSideRetriesUntilTheHostIsThere) {
   EXPECT_TRUE(dialogs.empty()) << "a host not there yet is not reported";
   EXPECT_FALSE(W().isNetworkGame);
 
-  // The user corrects the address; the host starts; the next attempt joins.
+  // The user corrects the address, and the next attempt is made to it.
   n.EditField1()->SetText("127.0.0.1");
-  QTcpServer host;
-  ASSERT_TRUE(host.listen(QHostAddress::LocalHost, static_cast<quint16>(port)));
   n.Timer3()->Tick();
   EXPECT_EQ(n.TCPSocket1()->Address(), "127.0.0.1");
+  SpinFor(100);
+  EXPECT_TRUE(dialogs.empty());
+
+  // The user picks "Host Game", which puts this machine's own address in
+  // the field; the host starts there, and the next attempt joins it. This
+  // side began by joining, and joins.
+  n.PopupMenu1()->SetListIndex(0);
+  QTcpServer host;
+  ASSERT_TRUE(host.listen(QHostAddress::AnyIPv4, static_cast<quint16>(port)));
+  n.Timer3()->Tick();
+  EXPECT_EQ(n.TCPSocket1()->Address(), n.TCPSocket1()->LocalAddress());
   ASSERT_TRUE(WaitUntil([&] { return W().isNetworkGame; }));
   EXPECT_EQ(n.Timer3()->Mode(), fw::Timer::kModeOff);
   EXPECT_FALSE(SocketMod::isHost);
+  EXPECT_TRUE(SocketMod::awaitingStart);
   EXPECT_FALSE(n.Visible());
   EXPECT_EQ(W().Title(), "Velloru - Network Game");
   EXPECT_EQ(Total(), 48) << "the joiner's board waits for StartGame";

@@ -60,6 +60,7 @@ TCPSocket::~TCPSocket() {
 void TCPSocket::Reset() {
   ++generation_;
   dataQueued_ = false;
+  listened_ = false;
   hadConnection_ = false;
   lossReported_ = false;
   if (server_) {
@@ -90,6 +91,7 @@ void TCPSocket::Listen() {
     Raise(SocketEvent::kError, kErrorInvalidUse);
     return;
   }
+  listened_ = true;
   server_ = std::make_unique<QTcpServer>();
   server_->setMaxPendingConnections(1);
   QObject::connect(server_.get(), &QTcpServer::newConnection, context_.get(), [this] { Accept(); });

@@ -83,6 +83,10 @@ class TCPSocket : public SocketCore {
   void Close() override;
   bool IsConnected() const override;
   bool IsListening() const;
+  // Whether the socket was last started by Listen, not by Connect (nor
+  // closed since): a connection it makes is then one it accepted. It stays
+  // so once the connection stands and listening has stopped.
+  bool Listened() const { return listened_; }
 
   // Sends the bytes as they are. Without a connection it raises Error 106.
   void Write(const std::string& data);
@@ -104,6 +108,7 @@ class TCPSocket : public SocketCore {
   std::unique_ptr<QObject> context_;
   std::unique_ptr<QTcpServer> server_;
   std::unique_ptr<QTcpSocket> connection_;
+  bool listened_ = false;
   bool hadConnection_ = false;
   bool lossReported_ = false;
   bool dataQueued_ = false;

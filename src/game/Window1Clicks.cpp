@@ -19,11 +19,16 @@ bool Window1::Canvas1_MouseDown(fw::Canvas* canvas, int /*x*/, int /*y*/) {
       moveRule();
     }
   } else {
-    // What the peer has already sent comes first; the click is judged on
-    // the board as it then stands.
+    // A click counts only on the turn its player saw: on the other side's
+    // turn, or before the host has set up the joiner's board, it does
+    // nothing, and what the peer has sent is left to the parse timer.
+    auto ownTurn = [this] { return SocketMod::isHost ? PlayersTurn != 2 : PlayersTurn != 1; };
+    if (SocketMod::awaitingStart || !ownTurn()) return false;
+    // Then what the peer has already sent comes first, and the click is
+    // judged again on the board as it then stands.
     SocketMod::CatchUp();
-    if (SocketMod::awaitingStart) return false;
-    if (SocketMod::isHost ? PlayersTurn != 2 : PlayersTurn != 1) moveRule();
+    if (SocketMod::awaitingStart || !ownTurn()) return false;
+    moveRule();
   }
   return false;
 }

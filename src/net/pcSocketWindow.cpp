@@ -234,7 +234,12 @@ void pcSocketWindow::PopupMenu1_Change(fw::PopupMenu* menu) {
 void pcSocketWindow::PushButton1_Action(fw::PushButton* button) {
   StaticText2()->SetVisible(true);
   TCPSocket1()->SetPort(ConnectPort());
+  // The row chosen now fixes this side's role for the connection that
+  // follows; changing the pop-up while the window waits changes it no more.
   if (PopupMenu1()->ListIndex() == 0) {
+    // Attempts to join, left going by an error after an earlier Connect,
+    // would take the socket away from listening.
+    Timer3()->SetMode(fw::Timer::kModeOff);
     TCPSocket1()->Listen();
   } else {
     TCPSocket1()->SetAddress(EditField1()->Text());
@@ -273,7 +278,10 @@ void pcSocketWindow::TCPSocket1_Connected(fw::TCPSocket* /*socket*/) {
   game->LeaveGem = false;
   game->PlayersTurn = 1;
   SocketMod::isHost = false;
-  if (PopupMenu1()->ListIndex() == 0) {
+  // The side whose socket listened hosts; the side whose socket connected,
+  // on Connect or on a later attempt, joins. So the two sides always take
+  // the two roles, whatever either pop-up shows by now.
+  if (TCPSocket1()->Listened()) {
     SocketMod::isHost = true;
     game->Initialize();
     game->GameStarted = false;
