@@ -27,8 +27,7 @@ bool Window1::Canvas1_MouseDown(fw::Canvas* canvas, int /*x*/, int /*y*/) {
     // Then what the peer has already sent comes first, and the click is
     // judged again on the board as it then stands.
     SocketMod::CatchUp();
-    if (SocketMod::awaitingStart || !ownTurn()) return false;
-    moveRule();
+    if (ownTurn()) moveRule();
   }
   return false;
 }
